@@ -33,6 +33,18 @@ void LumoTest::Flush()
 
 std::string LumoTest::SkinFolder() const { return lumo::Manager::GetSkinFolder(); }
 
+::testing::AssertionResult ColorNear(lumo::ARGB actual, lumo::ARGB expected)
+{
+    for (int shift = 0; shift < 32; shift += 8) {
+        int a = static_cast<int>((actual >> shift) & 0xFF);
+        int b = static_cast<int>((expected >> shift) & 0xFF);
+        if (a - b > 1 || b - a > 1) {
+            return ::testing::AssertionFailure() << std::hex << "0x" << actual << " is not near 0x" << expected;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 bool WritePng(const std::string& path, int w, int h, uint32_t (*pixel)(int, int, void*), void* ctx)
 {
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);

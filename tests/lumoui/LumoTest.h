@@ -29,6 +29,9 @@ protected:
     clavora::test::TempDir m_dir;
 };
 
+// Colours that went through premultiplied alpha may be off by one per channel.
+::testing::AssertionResult ColorNear(lumo::ARGB actual, lumo::ARGB expected);
+
 // Saves a w x h image whose pixels come from `pixel` as PNG. False on failure.
 bool WritePng(const std::string& path, int w, int h, uint32_t (*pixel)(int, int, void*), void* ctx);
 

@@ -103,6 +103,8 @@ constexpr UINT WM_USER_CLOSE = WM_USER + 66;
 // WM_LUMO_DRAGTEST: "would a press at this client point (lParam) start a window drag?"
 // A window answers non-zero for yes; backends ask it before a press is delivered.
 constexpr UINT WM_LUMO_DRAGTEST = 0x03F0;
+// WM_LUMO_UPDATES: repaint requests made on another thread are waiting to be carried out.
+constexpr UINT WM_LUMO_UPDATES = 0x03F1;
 
 // WM_SIZE types
 constexpr UINT SIZE_RESTORED = 0;
