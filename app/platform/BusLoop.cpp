@@ -130,6 +130,8 @@ void BusLoop::Run()
         m_posted.clear();
     }
     m_running = false;
+    // Thread ids are reused; a later thread must not pass for this one.
+    m_loopThread = std::thread::id {};
     // Closing here, on the thread that owns the connection, lets peers see our names vanish even
     // when the loop was asked to end from inside one of its own callbacks.
     m_bus.reset();
