@@ -3,11 +3,11 @@
 // XmlDocument - the program's one XML reader and writer (config.xml, layout files,
 // profile and macro exchange files).
 //
-//   Loading and saving   Load, Save, SetDoc, GetDoc, IsWellFormed, GetResult
+//   Loading and saving   Load, LoadFromBytes, Save, SetDoc, GetDoc, IsWellFormed, GetResult
 //   Navigation           ResetPos, FindElem, IntoElem, OutOfElem, GetTagName, GetData
 //   Attributes           GetAttrib, SetAttrib
 //   Building             AddElem
-//   Escaping             EscapeText, UnescapeText
+//   Escaping             EscapeText, UnescapeText, MakeCData
 //
 // Text in memory is UTF-8. Files may be UTF-16 (either byte order, with a byte-order mark),
 // any encoding named in the XML declaration or an HTML meta charset, detected UTF-8, or
