@@ -55,20 +55,22 @@ TextStyle LogoText(double textSize)
     return style;
 }
 
-// Emblem, name, and a two-colour underline; as wide as the name needs.
-Canvas Logo(int height, int emblem, double textSize)
+// Emblem, name, and a two-colour underline. The name shrinks if the font runs wider than the
+// picture, so the picture's size never depends on the fonts installed.
+Canvas Logo(int width, int height, int emblem, double textSize)
 {
-    const TextStyle style = LogoText(textSize);
-    const int margin = (height - emblem) / 2;
-    const int textX = margin * 2 + emblem + 2;
-    double textWidth = 0;
-    {
-        Canvas probe(1, 1);
-        textWidth = MeasureText(probe.Cr(), "CLAVORA", style);
-    }
-    Canvas canvas(static_cast<int>(std::ceil(textX + textWidth + margin)), height);
+    Canvas canvas(width, height);
     cairo_t* cr = canvas.Cr();
+    const int margin = (height - emblem) / 2;
     DrawEmblem(cr, margin, margin, emblem);
+    const int textX = margin * 2 + emblem + 2;
+    const double room = width - textX - margin;
+    TextStyle style = LogoText(textSize);
+    double textWidth = MeasureText(cr, "CLAVORA", style);
+    while (textWidth > room && style.pixelSize > 6) {
+        style = LogoText(style.pixelSize - 1);
+        textWidth = MeasureText(cr, "CLAVORA", style);
+    }
     DrawTextCentred(cr, "CLAVORA", style, textX, margin, textWidth, emblem * 0.8);
     const int lineY = static_cast<int>(margin + emblem * 0.86);
     const int split = static_cast<int>(textX + textWidth * 0.4);
@@ -80,8 +82,8 @@ Canvas Logo(int height, int emblem, double textSize)
 
 void PaintLogos(AssetWriter& out)
 {
-    out.Png("logo/logo.png", Logo(40, 32, 20));
-    out.Png("logo/logo_loading.png", Logo(80, 60, 36));
+    out.Png("logo/logo.png", Logo(160, 40, 32, 20));
+    out.Png("logo/logo_loading.png", Logo(300, 80, 60, 36));
 }
 
 void PaintProgramIcon(AssetWriter& out)

@@ -70,9 +70,9 @@ void DrawKeyCap(cairo_t* cr, const LayoutKey& key)
     if (key.name.empty())
         return;
     TextStyle legend;
-    legend.pixelSize = 11;
+    legend.pixelSize = 12;
     legend.colour = Rgb(0xD3DCE4);
-    DrawTextFitted(cr, key.name, legend, 7, faceX + 1, faceY, faceW - 2, faceH);
+    DrawTextFitted(cr, key.name, legend, 8, faceX + 1, faceY, faceW - 2, faceH);
 }
 
 } // namespace
