@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,26 @@ TEST(SkinImages, EveryListedPictureIsGeneratedWithItsSliceSize)
                              std::to_string(row.sliceWidth) + " x " + std::to_string(row.sliceHeight));
     }
     EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
+}
+
+// The list is what the program's code relies on; a picture drawn but not listed would go
+// unchecked, so the generated skin folder holds nothing else (keyboard pictures aside, which
+// follow the layout files).
+TEST(SkinImages, SkinFolderHoldsOnlyListedPictures)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> listed;
+    for (const SkinImageRow& row : Table())
+        listed.push_back(row.name);
+    std::vector<std::string> unlisted;
+    for (const auto& entry : fs::recursive_directory_iterator(kSkinFolder)) {
+        if (!entry.is_regular_file())
+            continue;
+        const std::string name = fs::relative(entry.path(), kSkinFolder).generic_string();
+        if (name.rfind("keyboard/", 0) != 0 && std::find(listed.begin(), listed.end(), name) == listed.end())
+            unlisted.push_back(name);
+    }
+    EXPECT_TRUE(unlisted.empty()) << ::testing::PrintToString(unlisted);
 }
 
 TEST(SkinImages, IconAndLogoFoldersBesideTheExecutableHoldTheSamePictures)

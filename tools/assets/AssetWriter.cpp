@@ -1,5 +1,6 @@
 #include "AssetWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -38,10 +39,10 @@ void AssetWriter::Png(const std::string& name, const Canvas& canvas)
 
 void AssetWriter::Bytes(const std::string& name, const std::vector<uint8_t>& bytes)
 {
-    if (WriteFile(m_appFolder + SkinFolder() + name, bytes))
+    if (WriteFile(SkinFolder() + name, bytes))
         ++m_written;
     if (IsMirrored(name))
-        WriteFile(m_appFolder + name, bytes);
+        WriteFile(name, bytes);
 }
 
 void AssetWriter::Fail(const std::string& message)
@@ -49,9 +50,29 @@ void AssetWriter::Fail(const std::string& message)
     m_errors.push_back(message);
 }
 
-bool AssetWriter::WriteFile(const std::string& path, const std::vector<uint8_t>& bytes)
+void AssetWriter::RemoveStale(const std::string& manifestPath)
+{
+    std::ifstream previous(manifestPath);
+    std::string line;
+    while (std::getline(previous, line)) {
+        // Only names this writer could have made: relative, never leaving the folder.
+        if (line.empty() || line.front() == '/' || line.find("..") != std::string::npos)
+            continue;
+        if (std::find(m_files.begin(), m_files.end(), line) == m_files.end())
+            std::remove((m_appFolder + line).c_str());
+    }
+    previous.close();
+    std::ofstream manifest(manifestPath, std::ios::trunc);
+    for (const std::string& file : m_files)
+        manifest << file << '\n';
+    if (!manifest.good())
+        Fail(manifestPath + ": cannot write");
+}
+
+bool AssetWriter::WriteFile(const std::string& relative, const std::vector<uint8_t>& bytes)
 {
     namespace fs = std::filesystem;
+    const std::string path = m_appFolder + relative;
     std::error_code ec;
     fs::create_directories(fs::path(path).parent_path(), ec);
     if (ec) {
@@ -76,6 +97,7 @@ bool AssetWriter::WriteFile(const std::string& path, const std::vector<uint8_t>&
         Fail(path + ": " + ec.message());
         return false;
     }
+    m_files.push_back(relative);
     return true;
 }
 

@@ -25,6 +25,10 @@ public:
     // Records a failure that is not a write (bad input, unpaintable picture).
     void Fail(const std::string& message);
 
+    // Removes the files a previous run listed in the manifest but this run did not write, then
+    // lists this run's files there, so renamed or dropped pictures do not linger.
+    void RemoveStale(const std::string& manifestPath);
+
     bool Ok() const { return m_errors.empty(); }
     const std::vector<std::string>& Errors() const { return m_errors; }
     int WrittenCount() const { return m_written; }
@@ -32,10 +36,11 @@ public:
     static std::string SkinFolder() { return "skins/theme1/"; }
 
 private:
-    bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
+    bool WriteFile(const std::string& relative, const std::vector<uint8_t>& bytes);
 
     std::string m_appFolder;
     std::vector<std::string> m_errors;
+    std::vector<std::string> m_files;  // every path written, relative to the application folder
     int m_written = 0;
 };
 

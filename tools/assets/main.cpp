@@ -2,6 +2,7 @@
 // program icon and one keyboard picture per layout file.
 //
 //   clavora_assetgen --out <application folder> [--layouts <folder of layout files>]
+//                    [--manifest <file listing what the previous run wrote>] [--keyboards-only]
 
 #include "AssetWriter.h"
 #include "KeyboardPictures.h"
@@ -19,16 +20,19 @@ int main(int argc, char** argv)
 {
     std::string outFolder;
     std::string layoutFolder;
+    std::string manifest;
     bool skins = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc)
             outFolder = argv[++i];
         else if (std::strcmp(argv[i], "--layouts") == 0 && i + 1 < argc)
             layoutFolder = argv[++i];
+        else if (std::strcmp(argv[i], "--manifest") == 0 && i + 1 < argc)
+            manifest = argv[++i];
         else if (std::strcmp(argv[i], "--keyboards-only") == 0)
             skins = false;
         else {
-            std::fprintf(stderr, "usage: %s --out <folder> [--layouts <folder>] [--keyboards-only]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s --out <folder> [--layouts <folder>] [--manifest <file>] [--keyboards-only]\n", argv[0]);
             return 2;
         }
     }
@@ -48,6 +52,8 @@ int main(int argc, char** argv)
     }
     if (!layoutFolder.empty())
         PaintKeyboardPictures(out, layoutFolder);
+    if (!manifest.empty())
+        out.RemoveStale(manifest);
 
     for (const std::string& error : out.Errors())
         std::fprintf(stderr, "clavora_assetgen: %s\n", error.c_str());
