@@ -1,5 +1,7 @@
 #include "platform/FileIo.h"
 
+#include "platform/UniqueFd.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -10,31 +12,10 @@
 
 namespace clavora {
 
-namespace {
-
-// Owns a file descriptor.
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : m_fd(fd) { }
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            close(m_fd);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-} // namespace
-
 bool ReadWholeFile(const std::string& path, size_t maxBytes, std::string& bytes, std::string& error)
 {
     bytes.clear();
-    FileHandle file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    UniqueFd file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat st {};
     if (file.Get() < 0 || fstat(file.Get(), &st) != 0) {
         error = std::strerror(errno);

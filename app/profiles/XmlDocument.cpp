@@ -127,7 +127,7 @@ struct XmlDocument::Impl {
         std::string_view head = tag.substr(0, tag.size() - 2);
         while (head.size() > 1 && IsBlank(head.substr(head.size() - 1)))
             head.remove_suffix(1);
-        const std::string end = "</" + std::string(tree.Name(index)) + ">";
+        const std::string end = std::string("</").append(tree.Name(index)).append(">");
         const std::string start = std::string(head) + ">";
         return tree.Replace(tree.Node(index).tag, start) && tree.Replace(tree.Node(index).end, end);
     }
@@ -316,8 +316,8 @@ bool XmlDocument::AddElem(std::string_view name, std::string_view data, DataForm
         }
     }
     const std::string content = form == DataForm::CData ? MakeCData(data) : EscapeText(data);
-    const std::string startTag = "<" + std::string(name) + (data.empty() ? "/>" : ">");
-    const std::string endTag = data.empty() ? std::string() : "</" + std::string(name) + ">";
+    const std::string startTag = std::string("<").append(name).append(data.empty() ? "/>" : ">");
+    const std::string endTag = data.empty() ? std::string() : std::string("</").append(name).append(">");
     if (!d.OpenUp(parent) || !tree.Append(lead, node.lead) || !tree.Append(startTag, node.tag)
         || !tree.Append(content, node.tail) || !tree.Append(endTag, node.end))
         return false;
