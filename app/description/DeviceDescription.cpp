@@ -2,6 +2,7 @@
 
 #include "description/NumberText.h"
 #include "platform/Paths.h"
+#include "platform/Settings.h"
 #include "profiles/XmlDocument.h"
 
 #include <algorithm>

@@ -1,9 +1,10 @@
 #include "description/KeyboardModel.h"
 
-#include "description/NumberText.h"
+#include "platform/Settings.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 namespace clavora {
 
@@ -13,7 +14,7 @@ std::optional<GridCell> ParseRowCol(std::string_view text)
         return std::nullopt;
     const size_t columnLength = text.size() == 3 ? 1 : 2;
     const std::string_view column = text.size() > columnLength ? text.substr(text.size() - columnLength) : text;
-    return GridCell { DecimalToInt(text.substr(0, 1)), DecimalToInt(column) };
+    return GridCell { DecimalToInt(std::string(text.substr(0, 1))), DecimalToInt(std::string(column)) };
 }
 
 lumo::CRect ParseKeyRect(std::string_view text)
@@ -21,7 +22,7 @@ lumo::CRect ParseKeyRect(std::string_view text)
     int64_t part[4] = {};
     for (int i = 0; i < 4 && !text.empty(); ++i) {
         const size_t hash = text.find('#');
-        part[i] = DecimalToInt(text.substr(0, hash));
+        part[i] = DecimalToInt(std::string(text.substr(0, hash)));
         text = hash == std::string_view::npos ? std::string_view() : text.substr(hash + 1);
     }
     // Right and bottom are sums; keep them inside the 32-bit range for absurd inputs.

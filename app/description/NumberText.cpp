@@ -1,5 +1,6 @@
 #include "description/NumberText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
@@ -7,19 +8,20 @@ namespace clavora {
 
 namespace {
 
-int DigitValue(char c, int base)
+int HexDigit(char c)
 {
-    int value = -1;
     if (c >= '0' && c <= '9')
-        value = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
-    return value < base ? value : -1;
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
 
-int32_t ParseInteger(std::string_view text, int base)
+} // namespace
+
+int32_t HexToInt(std::string_view text)
 {
     size_t pos = 0;
     while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])))
@@ -30,35 +32,17 @@ int32_t ParseInteger(std::string_view text, int base)
         ++pos;
     }
     // "0x" counts as a prefix only when a hex digit follows; "0x" alone reads as 0.
-    if (base == 16 && pos + 2 < text.size() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X')
-        && DigitValue(text[pos + 2], 16) >= 0)
+    if (pos + 2 < text.size() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X')
+        && HexDigit(text[pos + 2]) >= 0)
         pos += 2;
 
     constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
     int64_t value = 0;
-    for (; pos < text.size(); ++pos) {
-        const int digit = DigitValue(text[pos], base);
-        if (digit < 0)
-            break;
-        value = value * base + digit;
-        if (value > kMax + 1)
-            value = kMax + 1; // saturated
-    }
+    for (; pos < text.size() && HexDigit(text[pos]) >= 0; ++pos)
+        value = std::min(value * 16 + HexDigit(text[pos]), kMax + 1); // saturated
     if (negative)
         return static_cast<int32_t>(-value);
-    return static_cast<int32_t>(value > kMax ? kMax : value);
-}
-
-} // namespace
-
-int32_t DecimalToInt(std::string_view text)
-{
-    return ParseInteger(text, 10);
-}
-
-int32_t HexToInt(std::string_view text)
-{
-    return ParseInteger(text, 16);
+    return static_cast<int32_t>(std::min(value, kMax));
 }
 
 } // namespace clavora
