@@ -42,8 +42,9 @@ int DataStore::SaveKeyAssignment(const KeyAssignment& a)
         if (a.macro_value == 0 && a.macro_value2 == 0)
             return true;
         rowId = Insert(m_db,
-            "INSERT INTO t_key_macro_data(profile, fn_layer, key_code, layout_value, layout_desc, macro_type, "
-            "macro_value, macro_value2, macro_value3, macro_desc) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
+            "INSERT INTO t_key_macro_data(profile, fn_layer, key_code, layout_value, layout_desc, "
+            "macro_type, macro_value, macro_value2, macro_value3, macro_desc) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
             a.profile, a.fn_layer, a.key_code, a.layout_value, a.layout_desc, a.macro_type, a.macro_value,
             a.macro_value2, a.macro_value3, a.macro_desc);
         return rowId != 0;
@@ -55,8 +56,8 @@ bool DataStore::GetKeyAssignment(int profile, int fn_layer, int key_code, KeyAss
 {
     std::lock_guard lock(m_lock);
     return ReadFirst(m_db, out, ReadKeyAssignment,
-        "SELECT * FROM t_key_macro_data WHERE profile = ? and fn_layer = ? and key_code = ?", profile, fn_layer,
-        key_code);
+        "SELECT * FROM t_key_macro_data WHERE profile = ? and fn_layer = ? and key_code = ?", profile,
+        fn_layer, key_code);
 }
 
 int DataStore::ListKeyAssignments(int profile, int fn_layer, std::vector<KeyAssignment>& out)

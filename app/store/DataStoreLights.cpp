@@ -54,8 +54,8 @@ int DataStore::InsertLight(const LightRecord& l)
     return Insert(m_db,
         "INSERT INTO t_light_data(profile, name, mode, brightness, speed, direction, colorful, colorindex, "
         "color_value, config_func, reserved, status) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?);",
-        l.profile, l.name, l.mode, l.brightness, l.speed, l.direction, l.colorful, l.colorindex, l.color_value,
-        l.config_func, l.reserved, l.status);
+        l.profile, l.name, l.mode, l.brightness, l.speed, l.direction, l.colorful, l.colorindex,
+        l.color_value, l.config_func, l.reserved, l.status);
 }
 
 bool DataStore::UpdateLight(const LightRecord& l)
@@ -64,8 +64,8 @@ bool DataStore::UpdateLight(const LightRecord& l)
     return RunOk(m_db,
         "UPDATE t_light_data SET brightness = ?, speed = ?, direction = ?, colorful = ?, colorindex = ?, "
         "color_value = ?, config_func = ?, reserved = ? WHERE profile = ? AND mode = ?",
-        l.brightness, l.speed, l.direction, l.colorful, l.colorindex, l.color_value, l.config_func, l.reserved,
-        l.profile, l.mode);
+        l.brightness, l.speed, l.direction, l.colorful, l.colorindex, l.color_value, l.config_func,
+        l.reserved, l.profile, l.mode);
 }
 
 bool DataStore::SetActiveLightMode(int profile, int mode)
@@ -73,7 +73,8 @@ bool DataStore::SetActiveLightMode(int profile, int mode)
     std::lock_guard lock(m_lock);
     return Atomically(m_db, [&] {
         Run(m_db, "UPDATE t_light_data SET status = ?", 0);
-        return RunOk(m_db, "UPDATE t_light_data SET status = ? WHERE profile = ? and mode = ?", 1, profile, mode);
+        return RunOk(
+            m_db, "UPDATE t_light_data SET status = ? WHERE profile = ? and mode = ?", 1, profile, mode);
     });
 }
 
@@ -86,8 +87,8 @@ int DataStore::GetActiveLightMode(int profile)
 bool DataStore::GetLight(int profile, int mode, LightRecord& out)
 {
     std::lock_guard lock(m_lock);
-    return ReadFirst(m_db, out, ReadLight, "SELECT * FROM t_light_data WHERE profile = ? AND mode = ?", profile,
-        mode);
+    return ReadFirst(
+        m_db, out, ReadLight, "SELECT * FROM t_light_data WHERE profile = ? AND mode = ?", profile, mode);
 }
 
 int DataStore::ListLights(int profile, std::vector<LightRecord>& out)
@@ -98,8 +99,9 @@ int DataStore::ListLights(int profile, std::vector<LightRecord>& out)
 
 bool DataStore::InsertKeyLightsLocked(const std::vector<KeyLight>& lights, std::optional<int> light_id)
 {
-    return InsertEach(m_db, "INSERT INTO t_key_light_data(profile, light_id, key_code, key_rgb) VALUES (?, ?, ?, ?);",
-        lights, [&](SQLiteStatement& s, const KeyLight& k) {
+    return InsertEach(m_db,
+        "INSERT INTO t_key_light_data(profile, light_id, key_code, key_rgb) VALUES (?, ?, ?, ?);", lights,
+        [&](SQLiteStatement& s, const KeyLight& k) {
             BindAll(s, k.profile, light_id.value_or(k.light_id), k.key_code, k.key_rgb);
         });
 }

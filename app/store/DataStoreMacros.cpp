@@ -33,9 +33,10 @@ MacroEvent ReadMacroEvent(const SQLiteStatement& row)
     return record;
 }
 
-constexpr const char* kInsertMacro
-    = "INSERT INTO t_macro_data(play_times, delay_type, delay_time, link_count, name) VALUES (?, ?, ?, ?, ?);";
-constexpr const char* kListMacroEvents = "SELECT * FROM t_macrorecord WHERE macro_id = ? ORDER BY record_index ASC";
+constexpr const char* kInsertMacro = "INSERT INTO t_macro_data(play_times, delay_type, delay_time, "
+                                     "link_count, name) VALUES (?, ?, ?, ?, ?);";
+constexpr const char* kListMacroEvents
+    = "SELECT * FROM t_macrorecord WHERE macro_id = ? ORDER BY record_index ASC";
 constexpr const char* kDeleteMacroEvents = "DELETE FROM t_macrorecord WHERE macro_id = ?";
 
 } // namespace
@@ -61,7 +62,8 @@ bool DataStore::RenameMacro(int macro_id, const std::string& name)
 bool DataStore::UpdateMacroPlayback(int macro_id, int play_times, int delay_type, int delay_time)
 {
     std::lock_guard lock(m_lock);
-    return RunOk(m_db, "UPDATE t_macro_data SET play_times = ?, delay_type = ?, delay_time = ? WHERE macro_id = ?",
+    return RunOk(m_db,
+        "UPDATE t_macro_data SET play_times = ?, delay_type = ?, delay_time = ? WHERE macro_id = ?",
         play_times, delay_type, delay_time, macro_id);
 }
 
@@ -80,7 +82,8 @@ bool DataStore::DeleteMacro(int macro_id)
 bool DataStore::GetMacroPlayTimes(int macro_id, int& play_times)
 {
     std::lock_guard lock(m_lock);
-    return ReadFirst(m_db, play_times, [](const SQLiteStatement& row) { return row.ColumnInt(0); },
+    return ReadFirst(
+        m_db, play_times, [](const SQLiteStatement& row) { return row.ColumnInt(0); },
         "SELECT play_times FROM t_macro_data WHERE macro_id = ?", macro_id);
 }
 
@@ -100,14 +103,16 @@ int DataStore::InsertMacroEvent(const MacroEvent& e)
 {
     std::lock_guard lock(m_lock);
     return Insert(m_db,
-        "INSERT INTO t_macrorecord(macro_id, type, record_index, desc, value, delay_time) VALUES (?, ?, ?, ?, ?, ?);",
+        "INSERT INTO t_macrorecord(macro_id, type, record_index, desc, value, delay_time) VALUES (?, ?, ?, "
+        "?, ?, ?);",
         e.macro_id, e.type, e.record_index, e.desc, e.value, e.delay_time);
 }
 
 bool DataStore::InsertMacroEventsLocked(const std::vector<MacroEvent>& events, std::optional<int> macro_id)
 {
     return InsertEach(m_db,
-        "INSERT INTO t_macrorecord(macro_id, type, record_index, desc, value, delay_time) VALUES (?, ?, ?, ?, ?, ?);",
+        "INSERT INTO t_macrorecord(macro_id, type, record_index, desc, value, delay_time) VALUES (?, ?, ?, "
+        "?, ?, ?);",
         events, [&](SQLiteStatement& s, const MacroEvent& e) {
             BindAll(s, macro_id.value_or(e.macro_id), e.type, e.record_index, e.desc, e.value, e.delay_time);
         });

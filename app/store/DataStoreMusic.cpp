@@ -47,14 +47,17 @@ int DataStore::InsertMusicLayer(const std::string& name, int foremode)
 bool DataStore::GetMusicLayer(int layer_id, MusicLayer& out)
 {
     std::lock_guard lock(m_lock);
-    return ReadFirst(m_db, out, ReadMusicLayer, "SELECT * FROM t_musiclayer_data WHERE layer_id = ?", layer_id);
+    return ReadFirst(
+        m_db, out, ReadMusicLayer, "SELECT * FROM t_musiclayer_data WHERE layer_id = ?", layer_id);
 }
 
-bool DataStore::UpdateMusicLayer(int deviceindex, int foremode, int fore_amplitude, int backmode, int backb_right)
+bool DataStore::UpdateMusicLayer(
+    int deviceindex, int foremode, int fore_amplitude, int backmode, int backb_right)
 {
     std::lock_guard lock(m_lock);
     return RunOk(m_db,
-        "UPDATE t_musiclayer_data SET deviceindex= ?, foremode= ?, fore_amplitude = ?, backmode= ?, backb_right= ? "
+        "UPDATE t_musiclayer_data SET deviceindex= ?, foremode= ?, fore_amplitude = ?, backmode= ?, "
+        "backb_right= ? "
         "WHERE layer_id = ?",
         deviceindex, foremode, fore_amplitude, backmode, backb_right, kMusicLayerId);
 }
@@ -72,8 +75,8 @@ bool DataStore::SelectMusicLayer()
 int DataStore::GetSelectedMusicLayer()
 {
     std::lock_guard lock(m_lock);
-    return ReadInt(m_db, 0, "SELECT layer_id FROM t_musiclayer_data WHERE profile = ? AND sel = ?", kMusicProfile,
-        1);
+    return ReadInt(
+        m_db, 0, "SELECT layer_id FROM t_musiclayer_data WHERE profile = ? AND sel = ?", kMusicProfile, 1);
 }
 
 } // namespace clavora

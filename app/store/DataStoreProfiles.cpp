@@ -24,8 +24,8 @@ ProfileRecord ReadProfile(const SQLiteStatement& row)
 int DataStore::InsertProfile(const std::string& name, const std::string& app)
 {
     std::lock_guard lock(m_lock);
-    return Insert(m_db, "INSERT INTO t_profile_data(name, status, app, type) VALUES (?, ?, ?, ?);", name, 0,
-        app, 0);
+    return Insert(
+        m_db, "INSERT INTO t_profile_data(name, status, app, type) VALUES (?, ?, ?, ?);", name, 0, app, 0);
 }
 
 bool DataStore::DeleteProfile(int profile)
@@ -44,7 +44,8 @@ bool DataStore::GetProfileName(int profile, std::string& name)
 {
     std::lock_guard lock(m_lock);
     name.clear();
-    return ReadFirst(m_db, name, [](const SQLiteStatement& row) { return ColumnString(row, 0); },
+    return ReadFirst(
+        m_db, name, [](const SQLiteStatement& row) { return ColumnString(row, 0); },
         "SELECT name FROM t_profile_data WHERE profile = ?", profile);
 }
 

@@ -17,14 +17,14 @@ enum KeyFunctionType : int {
 };
 
 struct KeyAssignment {
-    int key_id = 0;        // row key, set by the store
+    int key_id = 0; // row key, set by the store
     int profile = 0;
     int fn_layer = 0;
-    int key_code = 0;      // the key's HID usage; never 0 in a stored row
+    int key_code = 0; // the key's HID usage; never 0 in a stored row
     int layout_value = 0;
     std::string layout_desc;
-    int macro_type = 0;    // KeyFunctionType
-    int macro_value = 0;   // main value of the function (for a macro: its macro_id)
+    int macro_type = 0; // KeyFunctionType
+    int macro_value = 0; // main value of the function (for a macro: its macro_id)
     int macro_value2 = 0;
     int macro_value3 = 0;
     std::string macro_desc; // text shown for the function

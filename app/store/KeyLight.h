@@ -12,7 +12,7 @@ struct KeyLight {
     int profile = 1;
     int light_id = kCustomKeyLightSet;
     int key_code = 0;
-    int key_rgb = 0;     // 0x00BBGGRR
+    int key_rgb = 0; // 0x00BBGGRR
 
     bool operator==(const KeyLight&) const = default;
 };

@@ -8,19 +8,19 @@
 namespace clavora {
 
 struct LightRecord {
-    int light_id = 0;    // row key
+    int light_id = 0; // row key
     int profile = 1;
-    std::string name;    // the mode's name: a language text number as text
-    int mode = 0;        // the keyboard's mode number
+    std::string name; // the mode's name: a language text number as text
+    int mode = 0; // the keyboard's mode number
     int brightness = 0;
     int speed = 0;
     int direction = 0;
-    int colorful = 0;    // 1 multicolour, 0 single colour
-    int colorindex = 0;  // chosen preset colour button
+    int colorful = 0; // 1 multicolour, 0 single colour
+    int colorindex = 0; // chosen preset colour button
     int color_value = 0; // 0x00BBGGRR
     int config_func = 0; // the mode's parameter flags
     int reserved = 0;
-    int status = 0;      // 1 for the active mode
+    int status = 0; // 1 for the active mode
 
     bool operator==(const LightRecord&) const = default;
 };

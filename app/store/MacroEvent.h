@@ -13,13 +13,13 @@ enum MacroEventType : int {
 };
 
 struct MacroEvent {
-    int record_id = 0;    // row key
-    int macro_id = 0;     // owning macro
-    int type = 0;         // MacroEventType
+    int record_id = 0; // row key
+    int macro_id = 0; // owning macro
+    int type = 0; // MacroEventType
     int record_index = 0; // position in the list, from 0
-    std::string desc;     // the key's display name
-    int value = 0;        // the key as a Windows virtual-key code
-    int delay_time = 0;   // ms after this event
+    std::string desc; // the key's display name
+    int value = 0; // the key as a Windows virtual-key code
+    int delay_time = 0; // ms after this event
 
     bool operator==(const MacroEvent&) const = default;
 };

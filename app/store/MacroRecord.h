@@ -7,7 +7,7 @@
 namespace clavora {
 
 struct MacroRecord {
-    int macro_id = 0;   // row key; what type-3 key assignments store
+    int macro_id = 0; // row key; what type-3 key assignments store
     int play_times = 1; // 1-99
     int delay_type = 1; // 1 recorded delays, 2 no delay, 3 fixed delay_time
     int delay_time = 0; // ms, for delay_type 3

@@ -7,15 +7,15 @@
 namespace clavora {
 
 struct MusicLayer {
-    int layer_id = 0;       // row key
+    int layer_id = 0; // row key
     int profile = 1;
     std::string name;
-    int deviceindex = 0;    // 0 = the default loopback device
-    int foremode = 0;       // foreground image type
+    int deviceindex = 0; // 0 = the default loopback device
+    int foremode = 0; // foreground image type
     int fore_amplitude = 0; // spectrum gain
-    int backmode = 0;       // background image type
-    int backb_right = 0;    // background brightness, percent
-    int sel = 0;            // 1 for the selected layer
+    int backmode = 0; // background image type
+    int backb_right = 0; // background brightness, percent
+    int sel = 0; // 1 for the selected layer
 
     bool operator==(const MusicLayer&) const = default;
 };

@@ -31,15 +31,21 @@ bool SQLiteAutoTransaction::Begin()
     return m_began;
 }
 
-bool SQLiteAutoTransaction::End()
+bool SQLiteAutoTransaction::Finish()
 {
     if (!m_db || !m_active)
         return false;
     m_active = false;
     // Without our own "BEGIN" an "END" would commit somebody else's transaction.
-    if (!m_began || !m_db->IsOpen())
-        return false;
+    bool own = m_began && m_db->IsOpen();
     m_began = false;
+    return own;
+}
+
+bool SQLiteAutoTransaction::End()
+{
+    if (!Finish())
+        return false;
     if (m_db->Exec("END") == SQLITE_OK)
         return true;
     if (m_db->InTransaction())
@@ -49,13 +55,7 @@ bool SQLiteAutoTransaction::End()
 
 bool SQLiteAutoTransaction::Rollback()
 {
-    if (!m_db || !m_active)
-        return false;
-    m_active = false;
-    if (!m_began || !m_db->IsOpen())
-        return false;
-    m_began = false;
-    return m_db->Exec("ROLLBACK") == SQLITE_OK;
+    return Finish() && m_db->Exec("ROLLBACK") == SQLITE_OK;
 }
 
 } // namespace clavora

@@ -30,6 +30,9 @@ public:
     bool Began() const { return m_began; }
 
 private:
+    // Clears the active flag; true when our own "BEGIN" is still open to be finished.
+    bool Finish();
+
     SQLiteDB* m_db = nullptr;
     bool m_active = false;
     bool m_began = false;

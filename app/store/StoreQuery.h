@@ -31,8 +31,7 @@ inline int BindOne(SQLiteStatement& statement, int index, const std::string& val
 
 // Binds the values to parameters 1, 2, ...; returns the first failing code or 0. Texts are
 // not copied and must outlive the step.
-template <typename... Args>
-int BindAll(SQLiteStatement& statement, const Args&... args)
+template <typename... Args> int BindAll(SQLiteStatement& statement, const Args&... args)
 {
     int index = 0;
     int rc = SQLITE_OK;
@@ -41,8 +40,7 @@ int BindAll(SQLiteStatement& statement, const Args&... args)
 }
 
 // Prepares, binds and steps once; returns the step's code, or the prepare's when that failed.
-template <typename... Args>
-int Run(SQLiteDB& db, const char* sql, const Args&... args)
+template <typename... Args> int Run(SQLiteDB& db, const char* sql, const Args&... args)
 {
     SQLiteStatement statement;
     int rc = db.Prepare(statement, sql);
@@ -52,15 +50,13 @@ int Run(SQLiteDB& db, const char* sql, const Args&... args)
     return statement.Step();
 }
 
-template <typename... Args>
-bool RunOk(SQLiteDB& db, const char* sql, const Args&... args)
+template <typename... Args> bool RunOk(SQLiteDB& db, const char* sql, const Args&... args)
 {
     return IsOk(Run(db, sql, args...));
 }
 
 // The new row id, or 0 when the insert failed.
-template <typename... Args>
-int Insert(SQLiteDB& db, const char* sql, const Args&... args)
+template <typename... Args> int Insert(SQLiteDB& db, const char* sql, const Args&... args)
 {
     return RunOk(db, sql, args...) ? db.LastInsertRowId() : 0;
 }
@@ -86,7 +82,8 @@ template <typename Record, typename Read, typename... Args>
 int ReadRows(SQLiteDB& db, std::vector<Record>& out, Read read, const char* sql, const Args&... args)
 {
     out.clear();
-    ForEachRow(db, [&](const SQLiteStatement& row) { out.push_back(read(row)); }, sql, args...);
+    ForEachRow(
+        db, [&](const SQLiteStatement& row) { out.push_back(read(row)); }, sql, args...);
     return static_cast<int>(out.size());
 }
 
@@ -105,11 +102,11 @@ bool ReadFirst(SQLiteDB& db, Record& out, Read read, const char* sql, const Args
 }
 
 // The first column of the first row, or fallback when no row came back.
-template <typename... Args>
-int ReadInt(SQLiteDB& db, int fallback, const char* sql, const Args&... args)
+template <typename... Args> int ReadInt(SQLiteDB& db, int fallback, const char* sql, const Args&... args)
 {
     int value = fallback;
-    ReadFirst(db, value, [](const SQLiteStatement& row) { return row.ColumnInt(0); }, sql, args...);
+    ReadFirst(
+        db, value, [](const SQLiteStatement& row) { return row.ColumnInt(0); }, sql, args...);
     return value;
 }
 
@@ -140,8 +137,7 @@ bool InsertEach(SQLiteDB& db, const char* sql, const std::vector<Item>& items, B
 
 // Runs body inside one transaction: commits when it returns true, otherwise rolls back so
 // the rows from before stay as they were.
-template <typename Body>
-bool Atomically(SQLiteDB& db, Body body)
+template <typename Body> bool Atomically(SQLiteDB& db, Body body)
 {
     SQLiteAutoTransaction transaction(&db);
     if (!transaction.Began())

@@ -4,8 +4,8 @@
 #include <csignal>
 #include <random>
 #include <set>
-#include <thread>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace clavora::test {
@@ -52,8 +52,9 @@ void ExpectCompleteBatches(const std::set<int>& reported, int lastReported)
     RawDb db(DataStore::GetInstance().GetPath());
     ASSERT_EQ(db.Rows("PRAGMA integrity_check"), (std::vector<std::vector<std::string>> { { "ok" } }));
     std::set<int> stored;
-    for (const auto& row : db.Rows("SELECT light_id, count(*), count(DISTINCT key_code), min(key_rgb = light_id) "
-                                   "FROM t_key_light_data GROUP BY light_id")) {
+    for (const auto& row :
+        db.Rows("SELECT light_id, count(*), count(DISTINCT key_code), min(key_rgb = light_id) "
+                "FROM t_key_light_data GROUP BY light_id")) {
         stored.insert(std::stoi(row[0]));
         EXPECT_EQ(row[1], std::to_string(kKeysPerBatch)) << "batch " << row[0];
         EXPECT_EQ(row[2], std::to_string(kKeysPerBatch)) << "batch " << row[0];
@@ -107,8 +108,7 @@ TEST_F(StoreFolderTest, AWriterKilledAtAnyMomentLeavesASoundFileWithWholeBatches
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself with " << WEXITSTATUS(status);
-        while (readReport()) {
-        }
+        while (readReport()) { }
         close(fds[0]);
 
         ASSERT_TRUE(Store().OpenForDevice(kCrashModel)) << "run " << run;

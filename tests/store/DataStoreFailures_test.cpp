@@ -134,9 +134,13 @@ std::vector<MacroEvent> EventList(int macro_id, int count, int value)
 
 const AtomicCase kAtomicCases[] = {
     { "SaveKeyAssignment",
-        [](DataStore& s) { s.SaveKeyAssignment(KeyAssignment { 0, 1, 0, 4, 0, "", 2, 5, 0, 0, "B" }); },
+        [](DataStore& s) {
+            s.SaveKeyAssignment(KeyAssignment { 0, 1, 0, 4, 0, "", 2, 5, 0, 0, "B" });
+        },
         "CREATE TRIGGER fault BEFORE INSERT ON t_key_macro_data BEGIN SELECT RAISE(ABORT, 'fault'); END",
-        [](DataStore& s) { return s.SaveKeyAssignment(KeyAssignment { 0, 1, 0, 4, 0, "", 2, 6, 0, 0, "C" }) != 0; },
+        [](DataStore& s) {
+            return s.SaveKeyAssignment(KeyAssignment { 0, 1, 0, 4, 0, "", 2, 6, 0, 0, "C" }) != 0;
+        },
         "SELECT * FROM t_key_macro_data ORDER BY key_id" },
     { "ReplaceMacroEvents", [](DataStore& s) { s.InsertMacroEvents(EventList(1, 10, 1)); },
         "CREATE TRIGGER fault BEFORE INSERT ON t_macrorecord WHEN NEW.record_index = 6 "
@@ -156,7 +160,8 @@ const AtomicCase kAtomicCases[] = {
     { "InsertMacroEvents", [](DataStore&) {},
         "CREATE TRIGGER fault BEFORE INSERT ON t_macrorecord WHEN NEW.record_index = 999 "
         "BEGIN SELECT RAISE(ABORT, 'fault'); END",
-        [](DataStore& s) { return s.InsertMacroEvents(EventList(1, 1000, 2)); }, "SELECT * FROM t_macrorecord" },
+        [](DataStore& s) { return s.InsertMacroEvents(EventList(1, 1000, 2)); },
+        "SELECT * FROM t_macrorecord" },
     { "DeleteMacro",
         [](DataStore& s) {
             s.CreateMacro("m");

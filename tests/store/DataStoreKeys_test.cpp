@@ -7,8 +7,8 @@ using KeysTest = StoreTest;
 
 KeyAssignment Key(int profile, int fn_layer, int key_code, int macro_value, int macro_value2 = 0)
 {
-    return KeyAssignment { 0, profile, fn_layer, key_code, 7, "layout", kKeyFunctionKey, macro_value, macro_value2, 9,
-        "desc" };
+    return KeyAssignment { 0, profile, fn_layer, key_code, 7, "layout", kKeyFunctionKey, macro_value,
+        macro_value2, 9, "desc" };
 }
 
 TEST_F(KeysTest, SavingReplacesTheRowOfTheSameKeyOnly)
@@ -29,7 +29,9 @@ TEST_F(KeysTest, SavingReplacesTheRowOfTheSameKeyOnly)
 
     RawDb db(Store().GetPath());
     EXPECT_EQ(db.Int("SELECT count(*) FROM t_key_macro_data"), 4);
-    EXPECT_EQ(db.Int("SELECT count(*) FROM t_key_macro_data WHERE profile = 1 AND fn_layer = 0 AND key_code = 4"), 1);
+    EXPECT_EQ(
+        db.Int("SELECT count(*) FROM t_key_macro_data WHERE profile = 1 AND fn_layer = 0 AND key_code = 4"),
+        1);
 }
 
 TEST_F(KeysTest, BothValuesZeroRestoresTheKeyAndOneValueIsEnough)
@@ -47,11 +49,13 @@ TEST_F(KeysTest, BothValuesZeroRestoresTheKeyAndOneValueIsEnough)
 TEST_F(KeysTest, KeyCodeZeroChangesNothing)
 {
     RawDb db(Store().GetPath());
-    ASSERT_EQ(db.Exec("INSERT INTO t_key_macro_data(profile, fn_layer, key_code, macro_value) VALUES (1, 0, 0, 5)"),
+    ASSERT_EQ(
+        db.Exec("INSERT INTO t_key_macro_data(profile, fn_layer, key_code, macro_value) VALUES (1, 0, 0, 5)"),
         SQLITE_OK);
     EXPECT_EQ(Store().SaveKeyAssignment(Key(1, 0, 0, 0)), 0);
     EXPECT_EQ(Store().SaveKeyAssignment(Key(1, 0, 0, 8)), 0);
-    EXPECT_EQ(db.Rows("SELECT macro_value FROM t_key_macro_data"), (std::vector<std::vector<std::string>> { { "5" } }));
+    EXPECT_EQ(db.Rows("SELECT macro_value FROM t_key_macro_data"),
+        (std::vector<std::vector<std::string>> { { "5" } }));
 }
 
 TEST_F(KeysTest, ListingReturnsOneProfileAndLayerInTableOrder)

@@ -43,9 +43,8 @@ TEST_F(LightsTest, UpdateWritesTheEightSettingsOfOneModeOnly)
     ASSERT_TRUE(Store().GetLight(1, 5, stored));
     EXPECT_EQ(stored.name, "305");
     EXPECT_EQ(stored.status, 0);
-    EXPECT_EQ(
-        (std::vector<int> { stored.brightness, stored.speed, stored.direction, stored.colorful, stored.colorindex,
-            stored.color_value, stored.config_func, stored.reserved }),
+    EXPECT_EQ((std::vector<int> { stored.brightness, stored.speed, stored.direction, stored.colorful,
+                  stored.colorindex, stored.color_value, stored.config_func, stored.reserved }),
         (std::vector<int> { 9, 8, 7, 1, 6, 0x123456, 0x101, 3 }));
     ASSERT_TRUE(Store().GetLight(1, 6, stored));
     EXPECT_EQ(stored.brightness, 4);

@@ -23,30 +23,32 @@ const std::vector<TableLayout> kLayout = {
         { { "profile", "INTEGER" }, { "name", "TEXT" }, { "status", "INTEGER" }, { "app", "TEXT" },
             { "type", "INTEGER" } } },
     { "t_key_macro_data", "keyindex",
-        { { "key_id", "INTEGER" }, { "profile", "INTEGER" }, { "fn_layer", "INTEGER" }, { "key_code", "INTEGER" },
-            { "layout_value", "INTEGER" }, { "layout_desc", "TEXT" }, { "macro_type", "INTEGER" },
-            { "macro_value", "INTEGER" }, { "macro_value2", "INTEGER" }, { "macro_value3", "INTEGER" },
-            { "macro_desc", "TEXT" } } },
+        { { "key_id", "INTEGER" }, { "profile", "INTEGER" }, { "fn_layer", "INTEGER" },
+            { "key_code", "INTEGER" }, { "layout_value", "INTEGER" }, { "layout_desc", "TEXT" },
+            { "macro_type", "INTEGER" }, { "macro_value", "INTEGER" }, { "macro_value2", "INTEGER" },
+            { "macro_value3", "INTEGER" }, { "macro_desc", "TEXT" } } },
     { "t_key_otherdata", "otheridindex",
-        { { "macro_value", "INTEGER" }, { "macro_desc", "TEXT" }, { "param", "TEXT" }, { "type", "INTEGER" } } },
+        { { "macro_value", "INTEGER" }, { "macro_desc", "TEXT" }, { "param", "TEXT" },
+            { "type", "INTEGER" } } },
     { "t_macro_data", "macroidindex",
         { { "macro_id", "INTEGER" }, { "play_times", "INTEGER" }, { "delay_type", "INTEGER" },
             { "delay_time", "INTEGER" }, { "link_count", "INTEGER" }, { "name", "TEXT" } } },
     { "t_macrorecord", "macrorecordindex",
-        { { "record_id", "INTEGER" }, { "macro_id", "INTEGER" }, { "type", "INTEGER" }, { "record_index", "INTEGER" },
-            { "desc", "TEXT" }, { "value", "INTEGER" }, { "delay_time", "INTEGER" } } },
+        { { "record_id", "INTEGER" }, { "macro_id", "INTEGER" }, { "type", "INTEGER" },
+            { "record_index", "INTEGER" }, { "desc", "TEXT" }, { "value", "INTEGER" },
+            { "delay_time", "INTEGER" } } },
     { "t_light_data", "lightindex",
         { { "light_id", "INTEGER" }, { "profile", "INTEGER" }, { "name", "TEXT" }, { "mode", "INTEGER" },
-            { "brightness", "INTEGER" }, { "speed", "INTEGER" }, { "direction", "INTEGER" }, { "colorful", "INTEGER" },
-            { "colorindex", "INTEGER" }, { "color_value", "INTEGER" }, { "config_func", "INTEGER" },
-            { "reserved", "INTEGER" }, { "status", "INTEGER" } } },
+            { "brightness", "INTEGER" }, { "speed", "INTEGER" }, { "direction", "INTEGER" },
+            { "colorful", "INTEGER" }, { "colorindex", "INTEGER" }, { "color_value", "INTEGER" },
+            { "config_func", "INTEGER" }, { "reserved", "INTEGER" }, { "status", "INTEGER" } } },
     { "t_key_light_data", "keylightindex",
-        { { "keylight_id", "INTEGER" }, { "profile", "INTEGER" }, { "light_id", "INTEGER" }, { "key_code", "INTEGER" },
-            { "key_rgb", "INTEGER" } } },
+        { { "keylight_id", "INTEGER" }, { "profile", "INTEGER" }, { "light_id", "INTEGER" },
+            { "key_code", "INTEGER" }, { "key_rgb", "INTEGER" } } },
     { "t_musiclayer_data", "musiclayerindex",
-        { { "layer_id", "INTEGER" }, { "profile", "INTEGER" }, { "name", "TEXT" }, { "deviceindex", "INTEGER" },
-            { "foremode", "INTEGER" }, { "fore_amplitude", "INTEGER" }, { "backmode", "INTEGER" },
-            { "backb_right", "INTEGER" }, { "sel", "INTEGER" } } },
+        { { "layer_id", "INTEGER" }, { "profile", "INTEGER" }, { "name", "TEXT" },
+            { "deviceindex", "INTEGER" }, { "foremode", "INTEGER" }, { "fore_amplitude", "INTEGER" },
+            { "backmode", "INTEGER" }, { "backb_right", "INTEGER" }, { "sel", "INTEGER" } } },
 };
 
 std::vector<std::vector<std::string>> ExpectedObjects()
@@ -62,7 +64,9 @@ std::vector<std::vector<std::string>> ExpectedObjects()
 
 void ExpectLayout(RawDb& db)
 {
-    EXPECT_EQ(db.Rows("SELECT type, name, tbl_name FROM sqlite_master WHERE name NOT LIKE 'sqlite_%' ORDER BY rowid"),
+    EXPECT_EQ(
+        db.Rows(
+            "SELECT type, name, tbl_name FROM sqlite_master WHERE name NOT LIKE 'sqlite_%' ORDER BY rowid"),
         ExpectedObjects());
     EXPECT_EQ(db.Rows("SELECT name FROM sqlite_master WHERE name LIKE 'sqlite_%'"),
         (std::vector<std::vector<std::string>> { { "sqlite_sequence" } }));
@@ -70,7 +74,8 @@ void ExpectLayout(RawDb& db)
         std::vector<std::vector<std::string>> columns;
         for (size_t i = 0; i < t.columns.size(); ++i)
             columns.push_back({ t.columns[i].first, t.columns[i].second, i == 0 ? "1" : "0" });
-        EXPECT_EQ(db.Rows(std::string("SELECT name, type, pk FROM pragma_table_info('") + t.table + "')"), columns)
+        EXPECT_EQ(
+            db.Rows(std::string("SELECT name, type, pk FROM pragma_table_info('") + t.table + "')"), columns)
             << t.table;
         EXPECT_EQ(db.Int(std::string("SELECT count(*) FROM sqlite_master WHERE name = '") + t.table
                       + "' AND sql LIKE '%" + t.columns[0].first + " INTEGER PRIMARY KEY AUTOINCREMENT%'"),
@@ -148,7 +153,8 @@ TEST_F(StoreFolderTest, EachModelKeepsItsOwnFile)
     ASSERT_TRUE(Store().Close());
     RawDb a(DataStore::GetPathForModel("A"));
     RawDb b(DataStore::GetPathForModel("B"));
-    EXPECT_EQ(a.Rows("SELECT name FROM t_profile_data"), (std::vector<std::vector<std::string>> { { "profile of A" } }));
+    EXPECT_EQ(a.Rows("SELECT name FROM t_profile_data"),
+        (std::vector<std::vector<std::string>> { { "profile of A" } }));
     EXPECT_EQ(b.Rows("SELECT name FROM t_profile_data"),
         (std::vector<std::vector<std::string>> { { "profile of B" }, { "second of B" } }));
 }

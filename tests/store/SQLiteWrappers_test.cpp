@@ -158,7 +158,8 @@ TEST_F(SQLiteWrappersTest, AFailedCommitRollsBackInsteadOfStayingOpen)
 {
     // A deferred foreign key makes the commit itself fail and leaves SQLite in the
     // transaction.
-    ASSERT_EQ(m_db.Exec("PRAGMA foreign_keys = ON; CREATE TABLE c(p INTEGER REFERENCES t(id) DEFERRABLE INITIALLY DEFERRED)"),
+    ASSERT_EQ(m_db.Exec("PRAGMA foreign_keys = ON; CREATE TABLE c(p INTEGER REFERENCES t(id) DEFERRABLE "
+                        "INITIALLY DEFERRED)"),
         SQLITE_OK);
     SQLiteAutoTransaction t(&m_db);
     ASSERT_TRUE(t.Began());
