@@ -38,6 +38,9 @@ constexpr const char* kInsertMacro = "INSERT INTO t_macro_data(play_times, delay
 constexpr const char* kListMacroEvents
     = "SELECT * FROM t_macrorecord WHERE macro_id = ? ORDER BY record_index ASC";
 constexpr const char* kDeleteMacroEvents = "DELETE FROM t_macrorecord WHERE macro_id = ?";
+constexpr const char* kInsertMacroEvent
+    = "INSERT INTO t_macrorecord(macro_id, type, record_index, desc, value, "
+      "delay_time) VALUES (?, ?, ?, ?, ?, ?);";
 
 } // namespace
 
@@ -102,20 +105,14 @@ int DataStore::ListMacros(std::vector<MacroRecord>& out)
 int DataStore::InsertMacroEvent(const MacroEvent& e)
 {
     std::lock_guard lock(m_lock);
-    return Insert(m_db,
-        "INSERT INTO t_macrorecord(macro_id, type, record_index, desc, value, delay_time) VALUES (?, ?, ?, "
-        "?, ?, ?);",
-        e.macro_id, e.type, e.record_index, e.desc, e.value, e.delay_time);
+    return Insert(m_db, kInsertMacroEvent, e.macro_id, e.type, e.record_index, e.desc, e.value, e.delay_time);
 }
 
 bool DataStore::InsertMacroEventsLocked(const std::vector<MacroEvent>& events, std::optional<int> macro_id)
 {
-    return InsertEach(m_db,
-        "INSERT INTO t_macrorecord(macro_id, type, record_index, desc, value, delay_time) VALUES (?, ?, ?, "
-        "?, ?, ?);",
-        events, [&](SQLiteStatement& s, const MacroEvent& e) {
-            BindAll(s, macro_id.value_or(e.macro_id), e.type, e.record_index, e.desc, e.value, e.delay_time);
-        });
+    return InsertEach(m_db, kInsertMacroEvent, events, [&](SQLiteStatement& s, const MacroEvent& e) {
+        BindAll(s, macro_id.value_or(e.macro_id), e.type, e.record_index, e.desc, e.value, e.delay_time);
+    });
 }
 
 bool DataStore::InsertMacroEvents(const std::vector<MacroEvent>& events)
