@@ -193,36 +193,34 @@ void Emulator::Log(std::deque<T>& log, T entry)
     log.push_back(std::move(entry));
 }
 
-int Emulator::Write(const Endpoint& endpoint, std::span<const uint8_t> report, std::string& error)
+int Emulator::Deliver(const Endpoint& endpoint, std::span<const uint8_t> report, std::string& error, bool feature)
 {
     std::lock_guard lock(m_lock);
     if (!ReachLocked(endpoint, error))
         return -1;
     if (m_failWrites > 0) {
         --m_failWrites;
-        error = "the write was refused";
+        error = feature ? "the feature report was refused" : "the write was refused";
         return -1;
     }
     const double t = Now();
-    Log(m_outputReports, LoggedReport { t, endpoint.mode, endpoint.interface_number, { report.begin(), report.end() } });
-    m_keyboard.HandleOutput(t, endpoint.mode, endpoint.interface_number, report);
+    Log(feature ? m_featureReports : m_outputReports,
+        LoggedReport { t, endpoint.mode, endpoint.interface_number, { report.begin(), report.end() } });
+    if (feature)
+        m_keyboard.HandleFeature(t, endpoint.mode, endpoint.interface_number, report);
+    else
+        m_keyboard.HandleOutput(t, endpoint.mode, endpoint.interface_number, report);
     return static_cast<int>(report.size());
+}
+
+int Emulator::Write(const Endpoint& endpoint, std::span<const uint8_t> report, std::string& error)
+{
+    return Deliver(endpoint, report, error, false);
 }
 
 int Emulator::SendFeature(const Endpoint& endpoint, std::span<const uint8_t> report, std::string& error)
 {
-    std::lock_guard lock(m_lock);
-    if (!ReachLocked(endpoint, error))
-        return -1;
-    if (m_failWrites > 0) {
-        --m_failWrites;
-        error = "the feature report was refused";
-        return -1;
-    }
-    const double t = Now();
-    Log(m_featureReports, LoggedReport { t, endpoint.mode, endpoint.interface_number, { report.begin(), report.end() } });
-    m_keyboard.HandleFeature(t, endpoint.mode, endpoint.interface_number, report);
-    return static_cast<int>(report.size());
+    return Deliver(endpoint, report, error, true);
 }
 
 int Emulator::GetFeature(const Endpoint& endpoint, std::span<uint8_t> report, std::string& error)

@@ -115,6 +115,7 @@ private:
     void Notify(const std::vector<HotplugEvent>& events);
     // The attached connection an endpoint still reaches, or null with `error` set.
     Connection* ReachLocked(const Endpoint& endpoint, std::string& error);
+    int Deliver(const Endpoint& endpoint, std::span<const uint8_t> report, std::string& error, bool feature);
     template<typename T>
     void Log(std::deque<T>& log, T entry);
 

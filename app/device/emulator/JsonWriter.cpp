@@ -18,32 +18,17 @@ void JsonWriter::BeforeValue()
     }
 }
 
-JsonWriter& JsonWriter::BeginObject()
+JsonWriter& JsonWriter::Open(char bracket)
 {
     BeforeValue();
-    m_text += '{';
+    m_text += bracket;
     m_first.push_back(true);
     return *this;
 }
 
-JsonWriter& JsonWriter::EndObject()
+JsonWriter& JsonWriter::Close(char bracket)
 {
-    m_text += '}';
-    m_first.pop_back();
-    return *this;
-}
-
-JsonWriter& JsonWriter::BeginArray()
-{
-    BeforeValue();
-    m_text += '[';
-    m_first.push_back(true);
-    return *this;
-}
-
-JsonWriter& JsonWriter::EndArray()
-{
-    m_text += ']';
+    m_text += bracket;
     m_first.pop_back();
     return *this;
 }

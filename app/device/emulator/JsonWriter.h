@@ -12,10 +12,10 @@ namespace clavora {
 
 class JsonWriter {
 public:
-    JsonWriter& BeginObject();
-    JsonWriter& EndObject();
-    JsonWriter& BeginArray();
-    JsonWriter& EndArray();
+    JsonWriter& BeginObject() { return Open('{'); }
+    JsonWriter& EndObject() { return Close('}'); }
+    JsonWriter& BeginArray() { return Open('['); }
+    JsonWriter& EndArray() { return Close(']'); }
     // The next value belongs to this member of the open object.
     JsonWriter& Key(const std::string& key);
 
@@ -34,6 +34,8 @@ public:
 
 private:
     void BeforeValue();
+    JsonWriter& Open(char bracket);
+    JsonWriter& Close(char bracket);
 
     std::string m_text;
     std::vector<bool> m_first; // per open container: no element written yet

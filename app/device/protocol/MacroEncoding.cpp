@@ -141,25 +141,30 @@ std::span<const ShortcutKey> ShortcutSequence(int number)
     }
 }
 
-std::vector<uint8_t> EncodeShortcutFeature(int number)
+namespace {
+// Each key of the shortcut's sequence followed by its press or release bytes.
+template<size_t N>
+std::vector<uint8_t> EncodeShortcut(int number, const std::array<uint8_t, N>& press, const std::array<uint8_t, N>& release)
 {
     std::vector<uint8_t> bytes;
     for (const ShortcutKey& key : ShortcutSequence(number)) {
         bytes.push_back(key.usage);
-        bytes.push_back(key.press ? kShortcutFeaturePress : kShortcutFeatureRelease);
+        const auto& tail = key.press ? press : release;
+        bytes.insert(bytes.end(), tail.begin(), tail.end());
     }
     return bytes;
+}
+} // namespace
+
+std::vector<uint8_t> EncodeShortcutFeature(int number)
+{
+    return EncodeShortcut<1>(number, { kShortcutFeaturePress }, { kShortcutFeatureRelease });
 }
 
 std::vector<uint8_t> EncodeShortcutReport(int number)
 {
-    std::vector<uint8_t> bytes;
-    for (const ShortcutKey& key : ShortcutSequence(number)) {
-        bytes.push_back(key.usage);
-        bytes.push_back(kShortcutReportDelay);
-        bytes.push_back(key.press ? kShortcutReportPress : kShortcutReportRelease);
-    }
-    return bytes;
+    return EncodeShortcut<2>(number, { kShortcutReportDelay, kShortcutReportPress },
+        { kShortcutReportDelay, kShortcutReportRelease });
 }
 
 } // namespace clavora::protocol
