@@ -9,6 +9,9 @@
 
 namespace clavora {
 
+// The Bluetooth HID service, which the interface paths of Bluetooth devices carry.
+inline constexpr const char* kBluetoothHidService = "00001812-0000-1000-8000-00805F9B34FB";
+
 enum class DeviceChangeKind { Arrival = 1, Removal = 2 };
 
 struct DeviceChange {

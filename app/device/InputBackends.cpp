@@ -5,9 +5,22 @@
 #include "platform/HidrawMonitor.h"
 #include "platform/UhidBackend.h"
 
+#include "description/PlatformKeyCodes.h"
+
 #include <cstdlib>
 
 namespace clavora {
+
+namespace {
+
+// For key nodes that send no MSC_SCAN with their keys.
+std::uint32_t KeyboardUsageOfEvdevKey(std::uint16_t evdevCode)
+{
+    const int usage = EvdevToHidUsage(evdevCode);
+    return usage > 0 ? MakeUsage(kKeyboardPage, static_cast<std::uint16_t>(usage)) : 0;
+}
+
+} // namespace
 
 bool InputStandInsSelected()
 {
@@ -26,8 +39,7 @@ std::shared_ptr<IKeySource> CreateKeySource()
 {
     if (InputStandInsSelected())
         return StandInInputs::Get().KeySource();
-    // FIXME: fall back to the evdev key code table for nodes without MSC_SCAN.
-    return std::make_shared<EvdevKeySource>(nullptr);
+    return std::make_shared<EvdevKeySource>(KeyboardUsageOfEvdevKey);
 }
 
 std::shared_ptr<IDeviceEventSource> CreateDeviceEventSource()
