@@ -110,7 +110,20 @@ bool FilterChannel::WaitKeyEvent(FilterKeyEvent& event, std::stop_token stop)
         return false; // closed
     event = m_events.front();
     m_events.pop_front();
+    ++m_reported;
     return true;
+}
+
+std::size_t FilterChannel::PendingEvents() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_events.size();
+}
+
+std::uint64_t FilterChannel::ReportedEvents() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_reported;
 }
 
 void FilterChannel::SetRecorder(Recorder recorder)

@@ -61,6 +61,10 @@ public:
     // Waits for the next watched key event. False when the stop was requested first.
     bool WaitKeyEvent(FilterKeyEvent& event, std::stop_token stop);
 
+    // Watched events waiting for the monitor, and the number handed to it so far.
+    std::size_t PendingEvents() const;
+    std::uint64_t ReportedEvents() const;
+
     // Switches recording on (a recorder) or off (empty). The recorder runs on the key source's
     // thread; once this returns, a replaced recorder is no longer called. It must not call
     // SetRecorder itself.
@@ -83,6 +87,7 @@ private:
     bool m_recording = false;                             // guarded by m_mutex
     std::unordered_map<std::uint16_t, std::uint8_t> m_watched; // key code -> kind; guarded by m_mutex
     std::deque<FilterKeyEvent> m_events;                  // guarded by m_mutex
+    std::uint64_t m_reported = 0;                         // guarded by m_mutex
     std::bitset<256> m_passedDown;                        // keyboard usages let through; guarded by m_mutex
 
     // Held while the recorder runs, so switching it off waits for a running call.

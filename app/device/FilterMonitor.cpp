@@ -67,6 +67,22 @@ bool FilterMonitor::WaitHandled(std::uint64_t count, std::chrono::milliseconds t
     return m_handledChanged.wait_for(lock, timeout, [&] { return m_handled >= count; });
 }
 
+bool FilterMonitor::WaitIdle(std::chrono::milliseconds timeout) const
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        // Pending first: once it is 0, everything fed so far has been handed out, and handled
+        // catching up with handed-out means none is still inside a proxy.
+        const bool pending = m_channel.PendingEvents() != 0;
+        const std::uint64_t handled = HandledEvents();
+        if (!pending && handled >= m_channel.ReportedEvents())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        WaitHandled(handled + 1, std::chrono::milliseconds(1));
+    }
+}
+
 void FilterMonitor::Run(std::stop_token stop)
 {
     while (!stop.stop_requested()) {

@@ -38,6 +38,9 @@ public:
     // lets callers know that the events fed in earlier have been handled.
     std::uint64_t HandledEvents() const;
     bool WaitHandled(std::uint64_t count, std::chrono::milliseconds timeout) const;
+    // Waits until every watched event the channel has queued so far has been handled, for
+    // callers that feed the keys themselves. False when the time ran out.
+    bool WaitIdle(std::chrono::milliseconds timeout) const;
 
 private:
     void Run(std::stop_token stop);
