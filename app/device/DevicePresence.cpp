@@ -1,5 +1,7 @@
 #include "device/DevicePresence.h"
 
+#include "platform/InterfacePath.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -29,7 +31,7 @@ bool DevicePresence::Matches(const Mode& mode, const std::string& upperPath)
     return !mode.entry.hid_interface.empty() && upperPath.find(mode.entry.hid_interface) != std::string::npos;
 }
 
-bool DevicePresence::OnDeviceChange(const DeviceChange& change)
+bool DevicePresence::OnDeviceChange(const HotplugEvent& change)
 {
     const std::string path = ToUpper(change.path);
     if (path.find(kBluetoothHidService) != std::string::npos)
@@ -38,11 +40,11 @@ bool DevicePresence::OnDeviceChange(const DeviceChange& change)
     {
         std::lock_guard lock(m_mutex);
         for (Mode& mode : m_modes) {
-            if (change.kind == DeviceChangeKind::Removal && !mode.connected)
+            if (!change.arrival && !mode.connected)
                 continue;
             if (!Matches(mode, path))
                 continue;
-            if (change.kind == DeviceChangeKind::Arrival) {
+            if (change.arrival) {
                 m_notice = {1, mode.entry.device_type};
                 task = kTaskRescanArrival;
             } else {

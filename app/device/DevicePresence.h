@@ -10,7 +10,7 @@
 //                    check and the profile task when a keyboard is usable
 
 #include "description/DeviceEntry.h"
-#include "device/IDeviceEventSource.h"
+#include "device/HidBackend.h"
 #include "device/IKeySource.h"
 
 #include <cstdint>
@@ -72,7 +72,7 @@ public:
     DevicePresence(const std::vector<DeviceEntry>& modes, QueueTask queueTask);
 
     // True when the change matched a mode and queued a task.
-    bool OnDeviceChange(const DeviceChange& change);
+    bool OnDeviceChange(const HotplugEvent& change);
     HotplugNotice LastNotice() const;
 
     void Rescan(IPresenceHid& hid, IDeviceStateView& view);

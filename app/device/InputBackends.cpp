@@ -1,13 +1,11 @@
 #include "device/InputBackends.h"
 
-#include "device/emulator/StandInInputs.h"
-#include "platform/EvdevKeySource.h"
-#include "platform/HidrawMonitor.h"
-#include "platform/UhidBackend.h"
-
 #include "description/PlatformKeyCodes.h"
-
-#include <cstdlib>
+#include "device/emulator/Emulator.h"
+#include "device/emulator/KeySourceStandIn.h"
+#include "device/emulator/VirtualHidRecorder.h"
+#include "platform/EvdevKeySource.h"
+#include "platform/UhidBackend.h"
 
 namespace clavora {
 
@@ -22,31 +20,28 @@ std::uint32_t KeyboardUsageOfEvdevKey(std::uint16_t evdevCode)
 
 } // namespace
 
-bool InputStandInsSelected()
+std::unique_ptr<IVirtualHidBackend> CreateVirtualHidBackend(Emulator* standIn)
 {
-    const char* value = std::getenv("CLAVORA_EMULATOR");
-    return value != nullptr && *value != '\0';
+    if (standIn == nullptr)
+        return std::make_unique<UhidBackend>();
+    return std::make_unique<VirtualHidRecorder>(
+        [standIn](int id, std::span<const std::uint8_t> data) { standIn->RecordVirtualReport(id, data); });
 }
 
-std::unique_ptr<IVirtualHidBackend> CreateVirtualHidBackend()
+std::shared_ptr<IKeySource> CreateKeySource(Emulator* standIn)
 {
-    if (InputStandInsSelected())
-        return StandInInputs::Get().NewVirtualDevice();
-    return std::make_unique<UhidBackend>();
-}
-
-std::shared_ptr<IKeySource> CreateKeySource()
-{
-    if (InputStandInsSelected())
-        return StandInInputs::Get().KeySource();
-    return std::make_shared<EvdevKeySource>(KeyboardUsageOfEvdevKey);
-}
-
-std::shared_ptr<IDeviceEventSource> CreateDeviceEventSource()
-{
-    if (InputStandInsSelected())
-        return StandInInputs::Get().Hotplug();
-    return std::make_shared<HidrawMonitor>();
+    if (standIn == nullptr)
+        return std::make_shared<EvdevKeySource>(KeyboardUsageOfEvdevKey);
+    auto source = std::make_shared<KeySourceStandIn>();
+    std::weak_ptr<KeySourceStandIn> weak = source;
+    standIn->SetKeyInput([weak](int usage, bool pressed) {
+        const auto keys = weak.lock();
+        if (!keys || usage < 0)
+            return false;
+        const auto value = static_cast<std::uint32_t>(usage);
+        return pressed ? keys->Press(value) : keys->Release(value);
+    });
+    return source;
 }
 
 } // namespace clavora

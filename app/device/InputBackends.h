@@ -1,10 +1,10 @@
 #pragma once
 
-// Chooses the implementations behind the virtual device, the key filter's key source and the
-// hot-plug source: the real Linux ones, or the in-process stand-ins when the stand-in keyboard
-// is selected (CLAVORA_EMULATOR set and not empty).
+// Chooses the implementations behind the virtual device and the key filter's key source: the
+// real Linux ones, or in-process stand-ins when the HID layer runs on the stand-in keyboard.
+// The stand-ins hang on the stand-in keyboard's extension points, so its control socket's
+// "press" and "release" reach the key filter and its "dump" shows the virtual reports.
 
-#include "device/IDeviceEventSource.h"
 #include "device/IKeySource.h"
 #include "device/IVirtualHidBackend.h"
 
@@ -12,10 +12,10 @@
 
 namespace clavora {
 
-bool InputStandInsSelected();
+class Emulator;
 
-std::unique_ptr<IVirtualHidBackend> CreateVirtualHidBackend();
-std::shared_ptr<IKeySource> CreateKeySource();
-std::shared_ptr<IDeviceEventSource> CreateDeviceEventSource();
+// `standIn` is the stand-in keyboard (KeyboardHid::StandIn()), or null on real hardware.
+std::unique_ptr<IVirtualHidBackend> CreateVirtualHidBackend(Emulator* standIn);
+std::shared_ptr<IKeySource> CreateKeySource(Emulator* standIn);
 
 } // namespace clavora

@@ -3,6 +3,7 @@
 #include "device/ConsumerUsage.h"
 #include "device/MacroPlayQueue.h"
 #include "device/VHidev.h"
+#include "device/protocol/MacroEncoding.h"
 
 #include <thread>
 
@@ -15,10 +16,9 @@ constexpr int kFirstMediaCode = 232;
 
 } // namespace
 
-KeyHandler::KeyHandler(VHidev& device, MacroPlayQueue& macros, ShortcutKeys shortcuts, Sleep sleep)
+KeyHandler::KeyHandler(VHidev& device, MacroPlayQueue& macros, Sleep sleep)
     : m_device(device)
     , m_macros(macros)
-    , m_shortcuts(std::move(shortcuts))
     , m_sleep(std::move(sleep))
 {
     if (!m_sleep)
@@ -77,10 +77,10 @@ int KeyHandler::OnFilterKey(std::uint8_t, std::uint16_t keyCode, std::uint8_t pr
 
 void KeyHandler::PlayShortcut(int number)
 {
-    if (!m_shortcuts || !m_device.FindVirtualDevice())
+    if (!m_device.FindVirtualDevice())
         return;
-    for (const KeyStroke& stroke : m_shortcuts(number)) {
-        m_device.Key(stroke.usage, stroke.pressed);
+    for (const protocol::ShortcutKey& stroke : protocol::ShortcutSequence(number)) {
+        m_device.Key(stroke.usage, stroke.press);
         m_sleep(kShortcutStepPause);
     }
     m_device.ResetReports();

@@ -14,30 +14,22 @@
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
-#include <vector>
 
 namespace clavora {
 
 class VHidev;
 class MacroPlayQueue;
 
-// One step of a shortcut: a keyboard usage going down or up.
-struct KeyStroke {
-    int usage = 0;
-    bool pressed = false;
-};
-
 using KeyMap = std::unordered_map<std::uint16_t, KeyAssignment>;
 
 class KeyHandler {
 public:
     using Sleep = std::function<void(std::chrono::milliseconds)>;
-    using ShortcutKeys = std::function<std::vector<KeyStroke>(int number)>;
 
     static constexpr std::chrono::milliseconds kShortcutStepPause{10};
 
     // The sleep paces shortcut sequences; empty means the real clock.
-    KeyHandler(VHidev& device, MacroPlayQueue& macros, ShortcutKeys shortcuts, Sleep sleep = {});
+    KeyHandler(VHidev& device, MacroPlayQueue& macros, Sleep sleep = {});
 
     // Only while the filter monitor is stopped.
     void SetKeyMap(KeyMap map);
@@ -55,7 +47,6 @@ private:
 
     VHidev& m_device;
     MacroPlayQueue& m_macros;
-    ShortcutKeys m_shortcuts;
     Sleep m_sleep;
     KeyMap m_keyMap; // read by the monitor thread; replaced only while it is stopped
 };

@@ -1,6 +1,7 @@
 #include "device/VHidev.h"
 
 #include "device/InputBackends.h"
+#include "device/KeyboardHid.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,7 +27,7 @@ VHidev::~VHidev()
 
 VHidev& VHidev::Get()
 {
-    static VHidev device(CreateVirtualHidBackend());
+    static VHidev device(CreateVirtualHidBackend(KeyboardHid::GetInstance().StandIn()));
     return device;
 }
 

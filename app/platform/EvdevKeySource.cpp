@@ -180,9 +180,9 @@ void EvdevKeySource::OpenNode(udev_device* device)
     }
     auto node = std::make_unique<Node>(m_table);
     node->devnode = devnode;
-    node->fd.Reset(::open(devnode, O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    node->fd = UniqueFd(::open(devnode, O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     libevdev* raw = nullptr;
-    if (!node->fd.IsValid() || libevdev_new_from_fd(node->fd.Get(), &raw) < 0) {
+    if (!node->fd.Valid() || libevdev_new_from_fd(node->fd.Get(), &raw) < 0) {
         std::fprintf(stdout, "key filter: cannot open %s: %s\n", devnode, std::strerror(errno));
         return;
     }

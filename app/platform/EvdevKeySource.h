@@ -9,7 +9,7 @@
 #include "device/IKeySource.h"
 #include "platform/EvdevKeyDecoder.h"
 #include "platform/UdevHandles.h"
-#include "platform/UniqueFd.h"
+#include "device/emulator/UniqueFd.h"
 #include "platform/WakeEvent.h"
 
 #include <memory>

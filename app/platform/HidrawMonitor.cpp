@@ -15,7 +15,7 @@ HidrawMonitor::~HidrawMonitor()
     Stop();
 }
 
-bool HidrawMonitor::Start(Callback callback)
+bool HidrawMonitor::Start(HotplugCallback callback)
 {
     Stop();
     if (!m_wake.IsValid())
@@ -66,11 +66,11 @@ void HidrawMonitor::ReceiveOne()
     const char* devpath = udev_device_get_devpath(device.get());
     if (action == nullptr || devpath == nullptr)
         return;
-    DeviceChange change;
+    HotplugEvent change;
     if (std::strcmp(action, "add") == 0)
-        change.kind = DeviceChangeKind::Arrival;
+        change.arrival = true;
     else if (std::strcmp(action, "remove") == 0)
-        change.kind = DeviceChangeKind::Removal;
+        change.arrival = false;
     else
         return;
     const auto identity = IdentityFromDevpath(devpath);

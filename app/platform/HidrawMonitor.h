@@ -3,7 +3,7 @@
 // Hot-plug of HID interfaces on Linux: a libudev monitor on the hidraw subsystem. Each arrival
 // and removal is named by the Windows-style interface path synthesised from its device path.
 
-#include "device/IDeviceEventSource.h"
+#include "device/HidBackend.h"
 #include "platform/UdevHandles.h"
 #include "platform/WakeEvent.h"
 
@@ -11,13 +11,18 @@
 
 namespace clavora {
 
-class HidrawMonitor : public IDeviceEventSource {
+class HidrawMonitor {
 public:
     HidrawMonitor();
-    ~HidrawMonitor() override;
+    ~HidrawMonitor();
+    HidrawMonitor(const HidrawMonitor&) = delete;
+    HidrawMonitor& operator=(const HidrawMonitor&) = delete;
 
-    bool Start(Callback callback) override;
-    void Stop() override;
+    // Starts delivering changes to the callback on a thread of its own. False when udev
+    // cannot be watched.
+    bool Start(HotplugCallback callback);
+    // When it returns the callback is neither running nor called again.
+    void Stop();
 
 private:
     void Run(std::stop_token stop);
@@ -26,7 +31,7 @@ private:
     UdevPtr m_udev;
     UdevMonitorPtr m_monitor;
     WakeEvent m_wake;
-    Callback m_callback; // set before the thread starts, read only by it
+    HotplugCallback m_callback; // set before the thread starts, read only by it
     std::jthread m_thread;
 };
 

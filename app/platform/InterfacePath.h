@@ -5,14 +5,15 @@
 //   Bluetooth: HID\{00001812-0000-1000-8000-00805F9B34FB}_DEV_VID&02046D_PID&B023\0005:046D:B023.0007
 //   other:     HID\VID_DEED&PID_FEED\0006:DEED:FEED.000A
 
-#include "device/IDeviceEventSource.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace clavora {
+
+// The Bluetooth HID service, which the interface paths of Bluetooth devices carry.
+inline constexpr const char* kBluetoothHidService = "00001812-0000-1000-8000-00805F9B34FB";
 
 inline constexpr std::uint16_t kBusUsb = 0x03;
 inline constexpr std::uint16_t kBusBluetooth = 0x05;

@@ -15,7 +15,7 @@ constexpr int kKeyC = 6;
 
 MATCHER_P2(IsReport, id, data, "")
 {
-    return arg.id == id && arg.data == data;
+    return arg.id == id && arg.bytes == data;
 }
 
 TEST(KeyHandler, MediaCodesBecomeConsumerUsagesWhileHeld)
@@ -80,6 +80,41 @@ TEST(KeyHandler, KeysWithoutAnActionAreSwallowed)
         EXPECT_TRUE(rig.TakeReports().empty());
     }
     EXPECT_EQ(rig.macros.Size(), 0u);
+}
+
+TEST(KeyHandler, ShortcutsPlayTheirSequenceTenMillisecondsApartOnPress)
+{
+    constexpr int kAlt = 0xE2, kSpace = 0x2C;
+    const std::pair<int, int> table[] = {{13, 0x1B /* X */}, {14, 0x11 /* N */}};
+    for (const auto& [number, letter] : table) {
+        SCOPED_TRACE(number);
+        StandInRig rig;
+        rig.Arm({Assign(kKeyA, kKeyFunctionShortcut, number)});
+        rig.Press(kKeyA);
+        const std::vector<std::uint8_t> none(4, 0);
+        EXPECT_THAT(rig.TakeReports(),
+                    testing::ElementsAre(IsReport(1, KeyboardBytes({kAlt})), IsReport(1, KeyboardBytes({kAlt, kSpace})),
+                                         IsReport(1, KeyboardBytes({kAlt, kSpace, letter})),
+                                         IsReport(1, KeyboardBytes({kAlt, kSpace})), IsReport(1, KeyboardBytes({kAlt})),
+                                         IsReport(1, KeyboardBytes({})),
+                                         // then everything released
+                                         IsReport(1, KeyboardBytes({})), IsReport(2, none), IsReport(3, Word(0)),
+                                         IsReport(4, Word(0))));
+        EXPECT_THAT(rig.Pauses(), testing::Each(std::chrono::milliseconds(10)));
+        EXPECT_EQ(rig.Pauses().size(), 6u);
+        rig.Release(kKeyA);
+        EXPECT_TRUE(rig.TakeReports().empty());
+    }
+}
+
+TEST(KeyHandler, ShortcutReopensAMissingVirtualDevice)
+{
+    StandInRig rig;
+    rig.Arm({Assign(kKeyA, kKeyFunctionShortcut, 1)});
+    rig.device.CloseDevice();
+    rig.Press(kKeyA);
+    EXPECT_TRUE(rig.device.IsFound());
+    EXPECT_EQ(rig.TakeReports().size(), 4u + 4u); // Ctrl+A, then the four empty reports
 }
 
 TEST(KeyHandler, MacroKeyQueuesOncePerPress)

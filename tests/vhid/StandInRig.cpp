@@ -29,10 +29,11 @@ std::vector<std::uint8_t> Word(int value)
     return {static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>((value >> 8) & 0xFF)};
 }
 
-StandInRig::StandInRig(KeyHandler::ShortcutKeys shortcuts)
-    : device(std::make_unique<VirtualHidRecorder>(log))
+StandInRig::StandInRig()
+    : device(std::make_unique<VirtualHidRecorder>(
+          [this](int id, std::span<const std::uint8_t> data) { emulator.RecordVirtualReport(id, data); }))
     , filter(device, keys)
-    , handler(device, macros, std::move(shortcuts), [this](std::chrono::milliseconds pause) {
+    , handler(device, macros, [this](std::chrono::milliseconds pause) {
         std::lock_guard lock(m_pauseMutex);
         m_pauses.push_back(pause);
     })
@@ -50,7 +51,7 @@ StandInRig::~StandInRig()
 void StandInRig::Arm(const std::vector<KeyAssignment>& assignments)
 {
     filter.ArmKeyFilter(handler, assignments);
-    log->Clear();
+    emulator.Clear();
 }
 
 void StandInRig::Settle()
@@ -78,12 +79,19 @@ void StandInRig::Tap(std::uint32_t usage)
 
 std::vector<std::uint8_t> StandInRig::LastReport(std::uint8_t id) const
 {
-    const std::vector<VirtualReport> reports = log->Snapshot();
+    const std::vector<VirtualReport> reports = emulator.VirtualReports();
     for (auto it = reports.rbegin(); it != reports.rend(); ++it) {
         if (it->id == id)
-            return it->data;
+            return it->bytes;
     }
     return {};
+}
+
+std::vector<VirtualReport> StandInRig::TakeReports()
+{
+    std::vector<VirtualReport> reports = emulator.VirtualReports();
+    emulator.Clear();
+    return reports;
 }
 
 std::vector<std::chrono::milliseconds> StandInRig::Pauses() const

@@ -9,7 +9,7 @@
 #include "device/MacroPlayQueue.h"
 #include "device/VHidev.h"
 #include "device/emulator/KeySourceStandIn.h"
-#include "device/emulator/VirtualReportLog.h"
+#include "device/emulator/Emulator.h"
 
 #include <chrono>
 #include <cstdint>
@@ -27,7 +27,7 @@ std::vector<std::uint8_t> Word(int value);
 
 class StandInRig {
 public:
-    explicit StandInRig(KeyHandler::ShortcutKeys shortcuts = {});
+    StandInRig();
     ~StandInRig();
 
     void Arm(const std::vector<KeyAssignment>& assignments);
@@ -37,12 +37,12 @@ public:
     void Tap(std::uint32_t usage);
 
     // Reports since the last call.
-    std::vector<VirtualReport> TakeReports() { return log->Take(); }
-    // The last keyboard report written so far, or nothing when none was.
+    std::vector<VirtualReport> TakeReports();
+    // The last report of a kind written so far, or nothing when none was.
     std::vector<std::uint8_t> LastReport(std::uint8_t id) const;
     std::vector<std::chrono::milliseconds> Pauses() const;
 
-    std::shared_ptr<VirtualReportLog> log = std::make_shared<VirtualReportLog>();
+    Emulator emulator; // keeps the virtual reports
     VHidev device;
     std::shared_ptr<KeySourceStandIn> keys = std::make_shared<KeySourceStandIn>();
     KeyFilter filter;

@@ -2,8 +2,8 @@
 
 namespace clavora {
 
-VirtualHidRecorder::VirtualHidRecorder(std::shared_ptr<VirtualReportLog> log)
-    : m_log(std::move(log))
+VirtualHidRecorder::VirtualHidRecorder(Sink sink)
+    : m_sink(std::move(sink))
 {
 }
 
@@ -12,7 +12,6 @@ bool VirtualHidRecorder::Open()
     if (!m_available)
         return false;
     m_open = true;
-    ++m_openCount;
     return true;
 }
 
@@ -33,7 +32,8 @@ bool VirtualHidRecorder::Write(const vhid::OutputReport& report)
     const auto data = vhid::ReportData(report);
     if (data.empty())
         return false; // the device has no such report
-    m_log->Add(report[1], data.data(), data.size());
+    if (m_sink)
+        m_sink(report[1], data);
     return true;
 }
 

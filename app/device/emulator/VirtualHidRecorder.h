@@ -1,18 +1,23 @@
 #pragma once
 
-// Stand-in for the uhid device: every report that reaches it is recorded in a log.
+// Stand-in for the uhid device: every report that reaches it goes to a sink - the stand-in
+// keyboard's log of virtual reports, or whatever a test or benchmark wants to see.
 
 #include "device/IVirtualHidBackend.h"
-#include "device/emulator/VirtualReportLog.h"
 
 #include <atomic>
-#include <memory>
+#include <cstdint>
+#include <functional>
+#include <span>
 
 namespace clavora {
 
 class VirtualHidRecorder : public IVirtualHidBackend {
 public:
-    explicit VirtualHidRecorder(std::shared_ptr<VirtualReportLog> log);
+    // Report ID and the data after it.
+    using Sink = std::function<void(int id, std::span<const std::uint8_t> data)>;
+
+    explicit VirtualHidRecorder(Sink sink);
 
     bool Open() override;
     void Close() override;
@@ -21,13 +26,11 @@ public:
 
     // A device that cannot be created (driver missing) fails Open.
     void SetAvailable(bool available) { m_available = available; }
-    int OpenCount() const { return m_openCount; }
 
 private:
-    std::shared_ptr<VirtualReportLog> m_log;
+    Sink m_sink;
     std::atomic<bool> m_available{true};
     std::atomic<bool> m_open{false};
-    std::atomic<int> m_openCount{0};
 };
 
 } // namespace clavora
