@@ -69,11 +69,10 @@ void VHidev::ResetReports()
 {
     std::lock_guard lock(m_mutex);
     ClearReportsLocked();
-    const std::uint8_t zero[2] = {};
     WriteKeyboardLocked();
     WriteLocked(m_mouse, sizeof m_mouse, vhid::kMouseReportId);
-    WriteLocked(zero, sizeof zero, vhid::kConsumerReportId);
-    WriteLocked(zero, sizeof zero, vhid::kSystemReportId);
+    WriteUsageLocked(m_consumer, vhid::kConsumerReportId, 0, false);
+    WriteUsageLocked(m_system, vhid::kSystemReportId, 0, false);
 }
 
 bool VHidev::WriteKeyboardLocked()
@@ -103,22 +102,23 @@ bool VHidev::MouseButton(int bit, bool pressed)
     return WriteLocked(m_mouse, sizeof m_mouse, vhid::kMouseReportId);
 }
 
+bool VHidev::WriteUsageLocked(std::uint16_t& report, std::uint8_t reportId, int usage, bool pressed)
+{
+    report = pressed ? static_cast<std::uint16_t>(usage) : 0;
+    const std::uint8_t data[2] = {static_cast<std::uint8_t>(report & 0xFF), static_cast<std::uint8_t>(report >> 8)};
+    return WriteLocked(data, sizeof data, reportId);
+}
+
 bool VHidev::Consumer(int usage, bool pressed)
 {
     std::lock_guard lock(m_mutex);
-    m_consumer = pressed ? static_cast<std::uint16_t>(usage) : 0;
-    const std::uint8_t data[2] = {static_cast<std::uint8_t>(m_consumer & 0xFF),
-                                  static_cast<std::uint8_t>(m_consumer >> 8)};
-    return WriteLocked(data, sizeof data, vhid::kConsumerReportId);
+    return WriteUsageLocked(m_consumer, vhid::kConsumerReportId, usage, pressed);
 }
 
 bool VHidev::SystemControl(int usage, bool pressed)
 {
     std::lock_guard lock(m_mutex);
-    m_system = pressed ? static_cast<std::uint16_t>(usage) : 0;
-    const std::uint8_t data[2] = {static_cast<std::uint8_t>(m_system & 0xFF),
-                                  static_cast<std::uint8_t>(m_system >> 8)};
-    return WriteLocked(data, sizeof data, vhid::kSystemReportId);
+    return WriteUsageLocked(m_system, vhid::kSystemReportId, usage, pressed);
 }
 
 bool VHidev::FindVirtualDevice()

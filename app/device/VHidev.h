@@ -60,6 +60,8 @@ public:
 private:
     bool WriteLocked(const std::uint8_t* data, std::size_t length, std::uint8_t reportId);
     bool WriteKeyboardLocked();
+    // Consumer and system control: one 16-bit usage while pressed, 0 on release.
+    bool WriteUsageLocked(std::uint16_t& report, std::uint8_t reportId, int usage, bool pressed);
     void ClearReportsLocked();
 
     mutable std::mutex m_mutex;

@@ -25,16 +25,6 @@ struct EvdevKeySource::Node {
 
 namespace {
 
-// "0003:0000046D:0000C52B" - bus, vendor and product of a HID device.
-bool ParseHidId(const char* text, KeyboardId& id)
-{
-    unsigned bus = 0, vid = 0, pid = 0;
-    if (text == nullptr || std::sscanf(text, "%x:%x:%x", &bus, &vid, &pid) != 3)
-        return false;
-    id = {static_cast<std::uint16_t>(vid), static_cast<std::uint16_t>(pid)};
-    return true;
-}
-
 bool AnyKeyDown(libevdev* device)
 {
     for (unsigned code = 0; code <= KEY_MAX; ++code) {
@@ -65,32 +55,20 @@ EvdevKeySource::~EvdevKeySource()
 bool EvdevKeySource::Start(Sink sink)
 {
     Stop();
-    if (!m_wake.IsValid())
-        return false;
     m_udev.reset(udev_new());
-    if (!m_udev)
+    if (!m_thread.IsUsable() || !m_udev)
         return false;
     // Without a monitor the nodes present now are still taken; later ones are not.
-    m_monitor.reset(udev_monitor_new_from_netlink(m_udev.get(), "udev"));
-    if (m_monitor && (udev_monitor_filter_add_match_subsystem_devtype(m_monitor.get(), "input", nullptr) < 0 ||
-                      udev_monitor_enable_receiving(m_monitor.get()) < 0))
-        m_monitor.reset();
+    m_monitor = OpenUdevMonitor(m_udev.get(), "input");
     m_sink = std::move(sink);
-    m_thread = std::jthread([this](std::stop_token stop) { Run(stop); });
+    m_thread.Start([this](std::stop_token stop) { Run(stop); });
     return true;
 }
 
 void EvdevKeySource::Stop()
 {
-    if (!m_thread.joinable())
-        return;
-    m_thread.request_stop();
-    m_wake.Signal();
-    m_thread.join();
-    m_thread = std::jthread();
-    m_wake.Consume();
-    m_nodes.clear(); // closing a node ends its grab
-    m_taken.clear();
+    m_thread.Stop();
+    ReleaseNodes();
     m_monitor.reset();
 }
 
@@ -100,7 +78,7 @@ void EvdevKeySource::SetKeyboards(const std::vector<KeyboardId>& keyboards)
         std::lock_guard lock(m_mutex);
         m_keyboards = keyboards;
     }
-    m_wake.Signal();
+    m_thread.Wake();
 }
 
 void EvdevKeySource::Run(std::stop_token stop)
@@ -109,7 +87,7 @@ void EvdevKeySource::Run(std::stop_token stop)
     std::vector<pollfd> fds;
     while (!stop.stop_requested()) {
         fds.clear();
-        fds.push_back({m_wake.Fd(), POLLIN, 0});
+        fds.push_back({m_thread.WakeFd(), POLLIN, 0});
         fds.push_back({m_monitor ? udev_monitor_get_fd(m_monitor.get()) : -1, POLLIN, 0});
         for (const auto& node : m_nodes)
             fds.push_back({node->fd.Get(), POLLIN, 0});
@@ -117,7 +95,7 @@ void EvdevKeySource::Run(std::stop_token stop)
             continue;
         bool rescan = false;
         if (fds[0].revents & POLLIN) {
-            m_wake.Consume();
+            m_thread.ConsumeWake();
             rescan = true;
         }
         if (fds[1].revents & POLLIN) {
@@ -136,11 +114,8 @@ void EvdevKeySource::Run(std::stop_token stop)
 
 bool EvdevKeySource::IsWanted(udev_device* device) const
 {
-    udev_device* hid = udev_device_get_parent_with_subsystem_devtype(device, "hid", nullptr);
-    KeyboardId id;
-    if (hid == nullptr || !ParseHidId(udev_device_get_property_value(hid, "HID_ID"), id))
-        return false;
-    return std::find(m_taken.begin(), m_taken.end(), id) != m_taken.end();
+    const std::optional<KeyboardId> id = HidIdOf(device);
+    return id && std::find(m_taken.begin(), m_taken.end(), *id) != m_taken.end();
 }
 
 void EvdevKeySource::Rescan()
@@ -154,19 +129,16 @@ void EvdevKeySource::Rescan()
     }
     if (m_taken.empty())
         return;
-    UdevEnumeratePtr enumerate(udev_enumerate_new(m_udev.get()));
-    if (!enumerate)
-        return;
-    udev_enumerate_add_match_subsystem(enumerate.get(), "input");
-    udev_enumerate_add_match_sysname(enumerate.get(), "event*");
-    udev_enumerate_scan_devices(enumerate.get());
-    udev_list_entry* entry;
-    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate.get()))
-    {
-        UdevDevicePtr device(udev_device_new_from_syspath(m_udev.get(), udev_list_entry_get_name(entry)));
-        if (device && IsWanted(device.get()))
-            OpenNode(device.get());
-    }
+    ForEachEventNode(m_udev.get(), [this](udev_device* device) {
+        if (IsWanted(device))
+            OpenNode(device);
+    });
+}
+
+void EvdevKeySource::ReleaseNodes()
+{
+    m_nodes.clear(); // closing a node ends its grab
+    m_taken.clear();
 }
 
 void EvdevKeySource::OpenNode(udev_device* device)

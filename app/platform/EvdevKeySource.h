@@ -10,12 +10,11 @@
 #include "platform/EvdevKeyDecoder.h"
 #include "platform/UdevHandles.h"
 #include "device/emulator/UniqueFd.h"
-#include "platform/WakeEvent.h"
+#include "platform/PollThread.h"
 
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace clavora {
@@ -38,6 +37,7 @@ private:
     bool ReadNode(Node& node); // false when the node is gone
     void HandleEvent(Node& node, const input_event& event);
     bool IsWanted(udev_device* device) const;
+    void ReleaseNodes();
 
     const EvdevKeyDecoder::UsageTable m_table;
 
@@ -46,11 +46,10 @@ private:
 
     UdevPtr m_udev;
     UdevMonitorPtr m_monitor;
-    WakeEvent m_wake;
     Sink m_sink;                               // set before the thread starts
     std::vector<std::unique_ptr<Node>> m_nodes; // the thread's own
     std::vector<KeyboardId> m_taken;           // keyboards the nodes were chosen for; the thread's own
-    std::jthread m_thread;
+    PollThread m_thread;
 };
 
 } // namespace clavora

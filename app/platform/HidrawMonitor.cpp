@@ -18,37 +18,26 @@ HidrawMonitor::~HidrawMonitor()
 bool HidrawMonitor::Start(HotplugCallback callback)
 {
     Stop();
-    if (!m_wake.IsValid())
-        return false;
     m_udev.reset(udev_new());
-    if (!m_udev)
+    if (!m_thread.IsUsable() || !m_udev)
         return false;
-    m_monitor.reset(udev_monitor_new_from_netlink(m_udev.get(), "udev"));
-    if (!m_monitor || udev_monitor_filter_add_match_subsystem_devtype(m_monitor.get(), "hidraw", nullptr) < 0 ||
-        udev_monitor_enable_receiving(m_monitor.get()) < 0) {
-        m_monitor.reset();
+    m_monitor = OpenUdevMonitor(m_udev.get(), "hidraw");
+    if (!m_monitor)
         return false;
-    }
     m_callback = std::move(callback);
-    m_thread = std::jthread([this](std::stop_token stop) { Run(stop); });
+    m_thread.Start([this](std::stop_token stop) { Run(stop); });
     return true;
 }
 
 void HidrawMonitor::Stop()
 {
-    if (m_thread.joinable()) {
-        m_thread.request_stop();
-        m_wake.Signal();
-        m_thread.join();
-        m_thread = std::jthread();
-        m_wake.Consume();
-    }
+    m_thread.Stop();
     m_monitor.reset();
 }
 
 void HidrawMonitor::Run(std::stop_token stop)
 {
-    pollfd fds[2] = {{udev_monitor_get_fd(m_monitor.get()), POLLIN, 0}, {m_wake.Fd(), POLLIN, 0}};
+    pollfd fds[2] = {{udev_monitor_get_fd(m_monitor.get()), POLLIN, 0}, {m_thread.WakeFd(), POLLIN, 0}};
     while (!stop.stop_requested()) {
         if (::poll(fds, 2, -1) < 0)
             continue; // interrupted

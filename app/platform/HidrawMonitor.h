@@ -5,9 +5,7 @@
 
 #include "device/HidBackend.h"
 #include "platform/UdevHandles.h"
-#include "platform/WakeEvent.h"
-
-#include <thread>
+#include "platform/PollThread.h"
 
 namespace clavora {
 
@@ -30,9 +28,8 @@ private:
 
     UdevPtr m_udev;
     UdevMonitorPtr m_monitor;
-    WakeEvent m_wake;
     HotplugCallback m_callback; // set before the thread starts, read only by it
-    std::jthread m_thread;
+    PollThread m_thread;
 };
 
 } // namespace clavora

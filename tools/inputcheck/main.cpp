@@ -35,19 +35,12 @@ std::vector<std::string> VirtualDeviceNodes()
 {
     std::vector<std::string> nodes;
     UdevPtr udev(udev_new());
-    UdevEnumeratePtr enumerate(udev_enumerate_new(udev.get()));
-    udev_enumerate_add_match_subsystem(enumerate.get(), "input");
-    udev_enumerate_add_match_sysname(enumerate.get(), "event*");
-    udev_enumerate_scan_devices(enumerate.get());
-    udev_list_entry* entry;
-    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate.get()))
-    {
-        UdevDevicePtr device(udev_device_new_from_syspath(udev.get(), udev_list_entry_get_name(entry)));
-        udev_device* hid = device ? udev_device_get_parent_with_subsystem_devtype(device.get(), "hid", nullptr) : nullptr;
-        const char* id = hid ? udev_device_get_property_value(hid, "HID_ID") : nullptr;
-        if (id && std::strstr(id, "0000DEED:0000FEED") && udev_device_get_devnode(device.get()))
-            nodes.push_back(udev_device_get_devnode(device.get()));
-    }
+    ForEachEventNode(udev.get(), [&](udev_device* device) {
+        const auto id = HidIdOf(device);
+        const char* node = udev_device_get_devnode(device);
+        if (id && *id == KeyboardId{kVirtualDeviceVendor, kVirtualDeviceProduct} && node)
+            nodes.push_back(node);
+    });
     return nodes;
 }
 
