@@ -21,6 +21,7 @@ struct EvdevKeySource::Node {
     EvdevPtr device;
     EvdevKeyDecoder decoder;
     bool grabbed = false;
+    std::vector<std::uint32_t> held; // usages delivered as pressed and not yet released
 };
 
 namespace {
@@ -105,7 +106,7 @@ void EvdevKeySource::Run(std::stop_token stop)
         for (std::size_t i = m_nodes.size(); i-- > 0;) {
             const short events = fds[2 + i].revents;
             if ((events & (POLLERR | POLLHUP | POLLNVAL)) || ((events & POLLIN) && !ReadNode(*m_nodes[i])))
-                m_nodes.erase(m_nodes.begin() + static_cast<std::ptrdiff_t>(i));
+                DropNode(i);
         }
         if (rescan && !stop.stop_requested())
             Rescan();
@@ -120,12 +121,16 @@ bool EvdevKeySource::IsWanted(udev_device* device) const
 
 void EvdevKeySource::Rescan()
 {
+    std::vector<KeyboardId> wanted;
     {
         std::lock_guard lock(m_mutex);
-        if (m_keyboards != m_taken) {
-            m_taken = m_keyboards;
-            m_nodes.clear(); // the choice changed: give everything back and choose again
-        }
+        wanted = m_keyboards;
+    }
+    if (wanted != m_taken) {
+        m_taken = wanted;
+        // The choice changed: give everything back and choose again.
+        while (!m_nodes.empty())
+            DropNode(m_nodes.size() - 1);
     }
     if (m_taken.empty())
         return;
@@ -201,8 +206,23 @@ void EvdevKeySource::HandleEvent(Node& node, const input_event& event)
             node.grabbed = libevdev_grab(node.device.get(), LIBEVDEV_GRAB) == 0;
         return;
     }
-    if (const auto key = node.decoder.Feed(event.type, event.code, event.value))
-        m_sink(*key);
+    const auto key = node.decoder.Feed(event.type, event.code, event.value);
+    if (!key)
+        return;
+    const auto held = std::find(node.held.begin(), node.held.end(), key->usage);
+    if (key->pressed && held == node.held.end())
+        node.held.push_back(key->usage);
+    else if (!key->pressed && held != node.held.end())
+        node.held.erase(held);
+    m_sink(*key);
+}
+
+void EvdevKeySource::DropNode(std::size_t index)
+{
+    const std::unique_ptr<Node> node = std::move(m_nodes[index]);
+    m_nodes.erase(m_nodes.begin() + static_cast<std::ptrdiff_t>(index));
+    for (std::uint32_t usage : node->held)
+        m_sink(PhysicalKeyEvent{usage, false});
 }
 
 } // namespace clavora

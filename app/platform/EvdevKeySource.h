@@ -4,7 +4,7 @@
 // udev by vendor and product ID and grabbed with libevdev, so their keys reach the system only
 // through the filter. A node is grabbed only once no key of it is held, so a key that is down
 // at that moment is not left pressed in the system. Nodes that arrive later are taken when
-// they appear; nodes that go away are dropped.
+// they appear; nodes that go away are dropped, releasing whatever was held on them.
 
 #include "device/IKeySource.h"
 #include "platform/EvdevKeyDecoder.h"
@@ -38,6 +38,9 @@ private:
     void HandleEvent(Node& node, const input_event& event);
     bool IsWanted(udev_device* device) const;
     void ReleaseNodes();
+    // Drops a node; the keys still held on it are released through the sink first, since
+    // their real releases will never come through here.
+    void DropNode(std::size_t index);
 
     const EvdevKeyDecoder::UsageTable m_table;
 
