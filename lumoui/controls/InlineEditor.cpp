@@ -69,6 +69,26 @@ void InlineEditor::SetText(const std::string& text)
     }
 }
 
+void InlineEditor::SetSel(int start, int end)
+{
+    m_model.SetSel(start, end);
+    CaretMoved();
+}
+
+bool InlineEditor::ReplaceSel(const std::string& text)
+{
+    Remember(UndoRun::None);
+    if (!m_model.Insert(text)) {
+        return false;
+    }
+    Refresh();
+    m_stickyX = -1;
+    KeepCaretVisible();
+    UpdateCaret();
+    Repaint();
+    return true;
+}
+
 // Begin and end ------------------------------------------------------------------------------------
 
 bool InlineEditor::Begin(const CRect& rect, const std::string& text, bool selectAll)
@@ -547,6 +567,10 @@ CPoint InlineEditor::Origin() const
 
 void InlineEditor::KeepCaretVisible()
 {
+    // A single line at rest shows its start.
+    if (!m_active && !m_model.IsMultiLine()) {
+        return;
+    }
     size_t at = CaretDisplayIndex();
     CRect caret = m_layout->CaretRect(at);
     CSize size = m_layout->Size();

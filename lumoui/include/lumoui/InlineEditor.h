@@ -91,6 +91,10 @@ public:
     const std::string& GetText() const { return m_model.GetText(); }
     // Replaces the text without notifying; the caret goes to the end.
     void SetText(const std::string& text);
+    // Selection by code point indexes (-1 = the end), and a replacement of it under the
+    // editor's rules; neither notifies the listener.
+    void SetSel(int start, int end);
+    bool ReplaceSel(const std::string& text);
     // The text the current (or last) edit began with.
     const std::string& GetInitialText() const { return m_initial; }
     // The input method's text not yet committed (empty when none).

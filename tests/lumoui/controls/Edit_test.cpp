@@ -1,7 +1,10 @@
 #include "../LumoTest.h"
 #include "../TestControl.h"
 
+#include "lumoui/CLogonEdit.h"
 #include "lumoui/MEdit.h"
+#include "lumoui/MEditEx.h"
+#include "lumoui/MRichEdit.h"
 #include "lumoui/PaintManager.h"
 
 #include <memory>
@@ -337,6 +340,129 @@ TEST_F(EditTest, FrameSlicesFollowTheState)
     edit->SetEnabled(false);
     Flush();
     EXPECT_EQ(headless::GetPixel(m_hwnd, 200, 20), 0xFF404040u);
+}
+
+} // namespace
+
+namespace {
+
+class RichEditTest : public EditTest {
+protected:
+    MRichEdit* AddRich(CRect rect, const char* text)
+    {
+        auto* rich = static_cast<MRichEdit*>(m_dlg->CreateControl("MRichEdit", 9, rect, text, 1, 1));
+        m_dlg->GetPaintManager().Invalidate();
+        return rich;
+    }
+    static size_t Caret(MRichEdit* rich) { return rich->GetEditor().Model().GetCaret(); }
+};
+
+TEST_F(RichEditTest, PressPlacesTheCaretAndKeysWalkTheLines)
+{
+    MRichEdit* rich = AddRich(CRect(10, 10, 310, 150), "same text\nab\nsame text");
+    Click(14, 16);
+    EXPECT_TRUE(rich->IsEditing());
+    EXPECT_EQ(Codes(), (std::vector<UINT> { NOTIFY_PRESS, NOTIFY_CLICK }));
+    EXPECT_EQ(Caret(rich), 0u);
+    Key(VK_END);
+    EXPECT_EQ(Caret(rich), 9u);
+    // Down keeps to its column where it can: "ab" is shorter, so the caret ends that line,
+    // and the next line has the column again.
+    Key(VK_DOWN);
+    EXPECT_EQ(Caret(rich), 12u);
+    Key(VK_DOWN);
+    EXPECT_EQ(Caret(rich), 22u);
+    Key(VK_HOME);
+    EXPECT_EQ(Caret(rich), 13u);
+    Key(VK_DOWN); // past the last line: the end
+    EXPECT_EQ(Caret(rich), 22u);
+    Key(VK_HOME);
+    Key(VK_UP);
+    EXPECT_EQ(Caret(rich), 10u);
+    Key(VK_RETURN);
+    Type("new");
+    EXPECT_EQ(rich->GetTitle(), "same text\n\nnewab\nsame text");
+    // Escape and focus loss end the editing, the text stays.
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(rich->IsEditing());
+    EXPECT_EQ(rich->GetTitle(), "same text\n\nnewab\nsame text");
+}
+
+TEST_F(RichEditTest, LongLinesWrapAndDownMovesWithinThem)
+{
+    std::string text;
+    for (int i = 0; i < 30; ++i) {
+        text += "word ";
+    }
+    MRichEdit* rich = AddRich(CRect(10, 10, 160, 150), text.c_str());
+    Click(14, 16);
+    Key(VK_DOWN);
+    EXPECT_GT(Caret(rich), 0u);
+    EXPECT_LT(Caret(rich), text.size());
+    // End stays on the wrapped line instead of jumping to the end of the text.
+    Key(VK_END);
+    EXPECT_LT(Caret(rich), text.size());
+}
+
+TEST_F(RichEditTest, ReadOnlyTextCanBeSelectedAndCopiedButNotChanged)
+{
+    MRichEdit* rich = AddRich(CRect(10, 10, 310, 150), "look, don't touch");
+    rich->SetReadOnly(true);
+    Click(14, 16);
+    Type("x");
+    Key(VK_BACK);
+    Chord(VK_CONTROL, 'A');
+    Chord(VK_CONTROL, 'C');
+    Chord(VK_CONTROL, 'X');
+    Chord(VK_CONTROL, 'V');
+    EXPECT_EQ(rich->GetTitle(), "look, don't touch");
+    EXPECT_EQ(GetClipboardText(), "look, don't touch");
+}
+
+TEST_F(RichEditTest, WheelScrollsLongText)
+{
+    std::string text;
+    for (int i = 0; i < 40; ++i) {
+        text += "line " + std::to_string(i) + "\n";
+    }
+    AddRich(CRect(10, 10, 310, 110), text.c_str());
+    Flush();
+    auto row = [&] {
+        std::vector<ARGB> pixels;
+        for (int y = 14; y < 40; ++y) {
+            for (int x = 14; x < 80; ++x) {
+                pixels.push_back(headless::GetPixel(m_hwnd, x, y));
+            }
+        }
+        return pixels;
+    };
+    auto before = row();
+    headless::Wheel(m_hwnd, 100, 50, -WHEEL_DELTA);
+    Flush();
+    EXPECT_NE(row(), before);
+    headless::Wheel(m_hwnd, 100, 50, WHEEL_DELTA);
+    Flush();
+    EXPECT_EQ(row(), before);
+}
+
+TEST_F(EditTest, FlatAndLogonEditsDrawTheirOwnFrames)
+{
+    auto* flat = static_cast<MEditEx*>(m_dlg->CreateControl("MEditEx", 1, CRect(10, 10, 210, 40), "", 1, 1));
+    ASSERT_NE(flat, nullptr);
+    flat->SetBorderColor(0xFF112233, 0xFF445566, 0xFF778899);
+    EXPECT_EQ(m_dlg->CreateControl("CLogonEdit", 2, CRect(10, 50, 210, 80), "", 1, 1), nullptr);
+    auto* logon = new CLogonEdit(m_dlg.get(), 2, CRect(10, 50, 210, 80), "", 1, 1);
+    m_dlg->GetPaintManager().AddControl(logon, 1);
+    logon->SetManager(&m_dlg->GetPaintManager());
+    EXPECT_GE(logon->GetTextRect().left, 10 + 30);
+    m_dlg->GetPaintManager().Invalidate();
+    Flush();
+    EXPECT_EQ(headless::GetPixel(m_hwnd, 10, 25), 0xFF112233u);
+    Click(100, 25);
+    EXPECT_EQ(headless::GetPixel(m_hwnd, 10, 25), 0xFF778899u);
+    Click(100, 65);
+    EXPECT_TRUE(logon->IsEditing());
+    EXPECT_FALSE(flat->IsEditing());
 }
 
 } // namespace
