@@ -16,7 +16,9 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
   # running under a virtual display, driving it, sound and session bus for whole-program runs
   xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick openbox
-  pulseaudio pulseaudio-utils dbus dbus-bin python3 procps
+  pulseaudio pulseaudio-utils dbus dbus-bin dbus-daemon python3 procps
+  # the desktop's opener for web links and files
+  xdg-utils
 )
 
 missing=()

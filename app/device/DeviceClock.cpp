@@ -1,0 +1,25 @@
+#include "device/DeviceClock.h"
+
+#include <chrono>
+#include <thread>
+
+namespace clavora {
+
+namespace {
+class SystemClock final : public DeviceClock {
+public:
+    void Pause(int ms) override
+    {
+        if (ms > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+};
+} // namespace
+
+DeviceClock& DeviceClock::System()
+{
+    static SystemClock clock;
+    return clock;
+}
+
+} // namespace clavora

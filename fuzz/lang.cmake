@@ -1,0 +1,3 @@
+clavora_add_fuzzer(lang
+  SOURCES fuzz/lang_fuzz.cpp app/startup/IniReader.cpp app/platform/TextCodec.cpp
+  LIBS PkgConfig::GLIB)
