@@ -3,7 +3,6 @@
 #include "device/TaskCodes.h"
 #include "device/emulator/EmulatedConnection.h"
 #include "device/emulator/EmulatorBackend.h"
-#include "device/emulator/VirtualHidRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -186,6 +185,17 @@ std::vector<uint8_t> Hex(const std::string& text)
     return bytes;
 }
 
+std::string HexOf(const std::vector<uint8_t>& bytes, size_t count)
+{
+    std::string text;
+    for (size_t i = 0; i < std::min(count, bytes.size()); ++i) {
+        char byte[4];
+        std::snprintf(byte, sizeof byte, i ? " %02x" : "%02x", bytes[i]);
+        text += byte;
+    }
+    return text;
+}
+
 protocol::KeyIndexMap TestKeyIndex()
 {
     protocol::KeyIndexMap map;
@@ -209,8 +219,7 @@ KeyAssignment Assign(int keyCode, int type, int value)
 TaskRig::TaskRig()
     : hid(std::make_unique<EmulatorBackend>(emulator), clock)
     , presence(ModeList(), [this](int code) { tasks.Append(code); })
-    , device(std::make_unique<VirtualHidRecorder>(
-          [this](int id, std::span<const uint8_t> data) { emulator->RecordVirtualReport(id, data); }))
+    , device(MakeRecorder())
     , worker({ tasks, macros, hid, store, presence, presenceHid, host, player })
 {
     for (const DeviceEntry& entry : ModeList()) {
@@ -230,6 +239,14 @@ TaskRig::TaskRig()
 TaskRig::~TaskRig()
 {
     store.Close();
+}
+
+std::unique_ptr<VirtualHidRecorder> TaskRig::MakeRecorder()
+{
+    auto made = std::make_unique<VirtualHidRecorder>(
+        [this](int id, std::span<const uint8_t> data) { emulator->RecordVirtualReport(id, data); });
+    recorder = made.get();
+    return made;
 }
 
 void TaskRig::UseModel(int deviceType, int menuFlags)

@@ -14,6 +14,7 @@
 #include "device/TaskQueue.h"
 #include "device/VHidev.h"
 #include "device/emulator/Emulator.h"
+#include "device/emulator/VirtualHidRecorder.h"
 #include "store/DataStore.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
@@ -86,6 +87,9 @@ private:
 // "07 fa 01" -> { 0x07, 0xFA, 0x01 }.
 std::vector<uint8_t> Hex(const std::string& text);
 
+// The first `count` bytes (all when fewer) as "07 fa 01".
+std::string HexOf(const std::vector<uint8_t>& bytes, size_t count);
+
 template<typename Container>
 std::vector<uint8_t> AsVector(const Container& bytes)
 {
@@ -120,6 +124,11 @@ public:
     int AddMacro(const std::string& name, int playTimes, const std::vector<MacroStepSpec>& steps);
     void ClearReports();
 
+private:
+    std::unique_ptr<VirtualHidRecorder> MakeRecorder();
+
+public:
+
     TempDir dir;
     ScopedEnv dataHome { "XDG_DATA_HOME", dir.Path().string() };
     std::shared_ptr<Emulator> emulator = std::make_shared<Emulator>();
@@ -130,6 +139,7 @@ public:
     DevicePresence presence;
     KeyboardHidPresence presenceHid { hid };
     RecordingHost host;
+    VirtualHidRecorder* recorder = nullptr; // owned by the device
     VHidev device;
     DataStore& store = DataStore::GetInstance();
     MacroPlayer player { device, store, clock };
