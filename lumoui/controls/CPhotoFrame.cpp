@@ -54,14 +54,15 @@ void CPhotoFrame::DrawSlot(HDC dc, int slot, const CRect& rect)
     fit.edge = m_modeEdge;
     fit.hAlign = m_hAlign;
     fit.vAlign = m_vAlign;
-    CRect photo = rect;
-    photo.DeflateRect(m_edge, m_edge);
-    DrawPicture(dc, m_image.get(), CRect(0, 0, m_sliceWidth, m_sliceHeight), photo, fit);
+    // The frame goes first: a frame picture may well have an opaque middle.
     if (m_frame && m_frameSlice.cx > 0) {
         int index = std::min(slot, m_frameCount - 1);
         MRender::DrawImageFrame(dc, m_frame.get(), rect, index * m_frameSlice.cx, 0, m_frameSlice.cx, m_frameSlice.cy,
             std::max(m_edge, 1));
     }
+    CRect photo = rect;
+    photo.DeflateRect(m_edge, m_edge);
+    DrawPicture(dc, m_image.get(), CRect(0, 0, m_sliceWidth, m_sliceHeight), photo, fit);
     if (slot == BUTTON_DISABLED) {
         MRender::DrawColor(dc, photo, kDisabledVeil);
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-// A picture in a frame that can be clicked like a button: the photo (SetImage, fitted by
-// its show mode as MPicture's) inside a frame strip drawn as a nine-grid over the control,
-// one frame slice per button state. NOTIFY_PRESS on the press, NOTIFY_CLICK on the release
+// A picture in a frame that can be clicked like a button: a frame strip drawn as a nine-grid
+// over the control, one frame slice per button state, and the photo (SetImage, fitted by its
+// show mode as MPicture's) over the frame's middle. NOTIFY_PRESS on the press, NOTIFY_CLICK on the release
 // inside after it.
 
 #include "lumoui/MButton.h"
