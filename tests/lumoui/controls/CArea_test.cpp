@@ -1,4 +1,4 @@
-#include "ControlTest.h"
+#include "WidgetTest.h"
 
 #include "lumoui/CArea.h"
 
@@ -8,7 +8,7 @@ using lumotest::TestControl;
 
 namespace {
 
-class CAreaTest : public lumotest::ControlTest {
+class CAreaTest : public lumotest::WidgetTest {
 protected:
     // An area of 100 x 100 at (10, 10) over opaque black.
     CArea* AreaOverBlack()

@@ -1,4 +1,4 @@
-#include "ControlTest.h"
+#include "WidgetTest.h"
 
 #include "lumoui/MTabCtrl.h"
 #include "lumoui/MTabLayout.h"
@@ -10,7 +10,7 @@ namespace {
 
 constexpr ARGB kSlice[4] = { 0xFF102030, 0xFF00FF00, 0xFFFF0000, 0xFF808080 };
 
-class MTabCtrlTest : public lumotest::ControlTest {
+class MTabCtrlTest : public lumotest::WidgetTest {
 protected:
     // A tab control on an open dialog with three tabs, each with a 4-slice 40 x 40 strip and
     // a page of its own (test controls, so their visibility can be read).
