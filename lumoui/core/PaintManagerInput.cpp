@@ -44,10 +44,12 @@ bool IsMouseMessage(UINT msg)
     }
 }
 
+// WM_KILLFOCUS is among them so that an editor inside a container also hears that the
+// window lost the keyboard and can end its edit.
 bool IsTextInputMessage(UINT msg)
 {
     return msg == WM_CHAR || msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN || msg == WM_IME_STARTCOMPOSITION
-        || msg == WM_IME_COMPOSITION || msg == WM_IME_ENDCOMPOSITION;
+        || msg == WM_IME_COMPOSITION || msg == WM_IME_ENDCOMPOSITION || msg == WM_KILLFOCUS;
 }
 
 } // namespace
