@@ -2,53 +2,18 @@
 
 // Fixture of the control tests: one open test dialog on the headless window system, solid
 // colour image strips made in the test's own skin folder, mouse input that is carried out at
-// once, and the notifications the dialog received; plus an owner that records what children
-// send upwards, for controls tested on their own.
+// once, and the notifications the dialog received.
 
 #include "../LumoTest.h"
 #include "../TestControl.h"
 
-#include "lumoui/MControl.h"
 #include "lumoui/Messages.h"
-#include "lumoui/PaintManager.h"
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace lumotest {
-
-class RecordingOwner : public lumo::MObject {
-public:
-    struct Note {
-        lumo::UINT id;
-        lumo::UINT code;
-        lumo::WPARAM wParam;
-        lumo::LPARAM lParam;
-    };
-    lumo::LRESULT OnBaseMessage(
-        lumo::UINT id, lumo::UINT code, lumo::WPARAM wParam, lumo::LPARAM lParam) override
-    {
-        notes.push_back(Note { id, code, wParam, lParam });
-        return 0;
-    }
-    lumo::LRESULT OnControlUpdate(lumo::CRect rect, bool full, lumo::MControl*) override
-    {
-        updates.emplace_back(rect, full);
-        return 0;
-    }
-    int Count(lumo::UINT code) const
-    {
-        int n = 0;
-        for (const auto& x : notes) {
-            n += x.code == code;
-        }
-        return n;
-    }
-    std::vector<Note> notes;
-    std::vector<std::pair<lumo::CRect, bool>> updates;
-};
 
 class ControlTest : public LumoTest {
 protected:
@@ -71,19 +36,7 @@ protected:
     void Click(int x, int y);
     void Wheel(int x, int y, int delta);
     void Leave();
-    // The pixel the window shows after pending paints ran.
-    lumo::ARGB Pixel(int x, int y);
-
-    // The dialog is opened by SetUp; this hands back its window.
-    lumo::HWND Open() { return m_hwnd; }
-    lumo::PaintManager& Pm() { return m_dlg->GetPaintManager(); }
-    // Hands a control built by the test to the dialog (layer `kind`) and initialises it.
-    template <class T> T* Attach(T* control, int kind = 1)
-    {
-        Pm().AddControl(control, kind);
-        control->SetManager(&Pm());
-        return control;
-    }
+    lumo::ARGB Pixel(int x, int y) const;
 
     // The codes control `id` sent, in order.
     std::vector<lumo::UINT> Codes(lumo::UINT id) const;

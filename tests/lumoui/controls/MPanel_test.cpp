@@ -1,4 +1,4 @@
-#include "ControlTest.h"
+#include "WidgetTest.h"
 
 #include "lumoui/ControlFactory.h"
 #include "lumoui/MPanel.h"
@@ -17,7 +17,7 @@ public:
     using TestControl::TestControl;
 };
 
-class MPanelTest : public lumotest::ControlTest {
+class MPanelTest : public lumotest::WidgetTest {
 protected:
     // A 200 x 100 panel at (0, 0) of an open dialog, with content 400 pixels high.
     MPanel* ScrolledPanel()

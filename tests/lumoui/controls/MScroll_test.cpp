@@ -1,4 +1,4 @@
-#include "ControlTest.h"
+#include "WidgetTest.h"
 
 #include "lumoui/MScroll.h"
 
@@ -9,7 +9,7 @@ using lumotest::RecordingOwner;
 
 namespace {
 
-class MScrollTest : public lumotest::ControlTest { };
+class MScrollTest : public lumotest::WidgetTest { };
 
 TEST_F(MScrollTest, ThumbLengthFollowsPageButStaysGrabbable)
 {
