@@ -65,11 +65,7 @@ void ControlTest::Leave()
     Flush();
 }
 
-ARGB ControlTest::Pixel(int x, int y)
-{
-    Flush();
-    return headless::GetPixel(m_hwnd, x, y);
-}
+ARGB ControlTest::Pixel(int x, int y) const { return headless::GetPixel(m_hwnd, x, y); }
 
 std::vector<UINT> ControlTest::Codes(UINT id) const
 {
