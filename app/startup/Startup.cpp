@@ -1,6 +1,8 @@
 #include "startup/Startup.h"
 
 #include "lumoui/Manager.h"
+#include "mainwnd/KeyboardDlg.h"
+#include "mainwnd/SystemServices.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "platform/SingleInstance.h"
@@ -13,14 +15,16 @@ namespace {
 // Longer names would not fit the file names built from them.
 constexpr size_t kMaxDeviceNameBytes = 200;
 
-// Runs the main window until the program ends and returns the exit code.
+// Runs the main window until its modal run ends through the toolkit. The program's own exits
+// (close button, tray menu, quit message) end the process inside it.
 int RunMainWindow(SingleInstance& instance)
 {
-    // FIXME: construct and run KeyboardDlg here; it registers itself with
-    // instance.SetMessageHandler() so activate, quit and reload-texts reach its message loop.
-    // Until it exists, everything is prepared and the program ends cleanly.
-    (void)instance;
-    return 0;
+    SystemServices services;
+    KeyboardDlg dialog(services, &instance);
+    dialog.DoModal();
+    // Every thread stops before the window's object goes, while what they use still exists.
+    dialog.Shutdown();
+    return 1;
 }
 
 } // namespace

@@ -99,6 +99,10 @@ intptr_t SetWindowLongPtrW(HWND hwnd, int index, intptr_t value) { return Sys().
 HWND GetWindow(HWND hwnd, UINT relation) { return relation == GW_OWNER ? Sys().GetOwner(hwnd) : nullptr; }
 std::string GetClassNameOf(HWND hwnd) { return Sys().GetClassName(hwnd); }
 int GetThreadWindowCount() { return Sys().ThreadWindowCount(); }
+std::vector<HWND> FindThreadWindows(const std::string& className, const std::string& title)
+{
+    return Sys().FindThreadWindows(className, title);
+}
 
 LRESULT SendMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) { return Sys().Send(hwnd, msg, wParam, lParam); }
 bool PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) { return Sys().Post(hwnd, msg, wParam, lParam); }

@@ -592,4 +592,18 @@ int WindowSystem::ThreadWindowCount()
     return n;
 }
 
+std::vector<HWND> WindowSystem::FindThreadWindows(const std::string& className, const std::string& title)
+{
+    auto me = std::this_thread::get_id();
+    std::lock_guard lock(m_lock);
+    std::vector<HWND> found;
+    for (auto& [h, rec] : m_windows) {
+        if (rec->queue && rec->queue->thread == me && !rec->destroying && rec->className == className
+            && rec->title == title) {
+            found.push_back(h);
+        }
+    }
+    return found;
+}
+
 } // namespace lumo

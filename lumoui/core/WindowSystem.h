@@ -118,6 +118,7 @@ public:
     HWND GetOwner(HWND hwnd);
     std::string GetClassName(HWND hwnd);
     int ThreadWindowCount();
+    std::vector<HWND> FindThreadWindows(const std::string& className, const std::string& title);
     bool IsNoActivate(HWND hwnd);
 
     // Queues and the loop (WindowSystemLoop.cpp)

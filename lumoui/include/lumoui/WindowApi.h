@@ -20,6 +20,7 @@
 #include "lumoui/Types.h"
 
 #include <string>
+#include <vector>
 
 namespace lumo {
 
@@ -103,6 +104,8 @@ HWND GetWindow(HWND hwnd, UINT relation);
 std::string GetClassNameOf(HWND hwnd);
 // Top-level windows of the calling thread, oldest first.
 int GetThreadWindowCount();
+// Top-level windows of the calling thread with exactly this class and title (any order).
+std::vector<HWND> FindThreadWindows(const std::string& className, const std::string& title);
 
 // 3. Messages -------------------------------------------------------------------------------
 

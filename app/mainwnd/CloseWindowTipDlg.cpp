@@ -1,0 +1,95 @@
+#include "mainwnd/CloseWindowTipDlg.h"
+
+#include "lumoui/CRadioButton.h"
+#include "mainwnd/PageKit.h"
+#include "platform/Settings.h"
+
+namespace clavora {
+
+namespace {
+
+constexpr lumo::UINT kQuestionId = 30;
+constexpr lumo::UINT kHideId = 31;
+constexpr lumo::UINT kQuitId = 32;
+constexpr lumo::UINT kOkId = 33;
+
+constexpr int kTextQuestion = 170;
+constexpr int kTextHide = 171;
+constexpr int kTextQuit = 172;
+constexpr int kTextOk = 22;
+
+constexpr int kExitModeQuit = 2;
+constexpr lumo::ARGB kWhite = 0xFFFFFFFF;
+constexpr lumo::DWORD kPopupStyle = 0x96000000;
+constexpr int kBackgroundEdge = 30;
+
+lumo::CRadioButton* MakeChoice(lumo::MDialog& dialog, lumo::UINT id, int text, const lumo::CRect& rect)
+{
+    auto* choice = MakeControl<lumo::CRadioButton>(dialog, "CRadioButton", id, Text(text));
+    if (!choice)
+        return nullptr;
+    choice->SetImage("btn_radiobox.png", 8);
+    choice->SetGroupName("exit_mode");
+    choice->SetTextColor(kWhite);
+    choice->SetRect(rect);
+    return choice;
+}
+
+} // namespace
+
+lumo::UINT CloseWindowTipDlg::Run(lumo::HWND parent)
+{
+    LoadBKImage("bk_prompt.png");
+    SetBackMode(lumo::BACKMODE_FRAME, kBackgroundEdge);
+    if (!Create(parent, kWindowTitle, kPopupStyle, 0, lumo::CRect(0, 0, kWidth, kHeight)))
+        return 0;
+    CenterWindow();
+    return ShowModal(lumo::SW_SHOW);
+}
+
+void CloseWindowTipDlg::InitUI(lumo::CRect client)
+{
+    const int w = client.Width();
+    const int h = client.Height();
+    m_question = MakeControl<lumo::MText>(*this, "MText", kQuestionId, Text(kTextQuestion));
+    StyleLabel(m_question, 14, kWhite, lumo::DT_CENTER);
+    Place(m_question, lumo::CRect(w / 2 - 130, 5, w / 2 + 130, 35));
+
+    m_hide = MakeChoice(*this, kHideId, kTextHide, lumo::CRect(30, 60, 355, 90));
+    m_quit = MakeChoice(*this, kQuitId, kTextQuit, lumo::CRect(30, 95, 355, 125));
+    if (m_hide)
+        m_hide->SetCheck(true);
+
+    m_ok = MakeControl<lumo::MButton>(*this, "MButton", kOkId, Text(kTextOk));
+    if (m_ok) {
+        m_ok->SetImage("btn_apply.png", 4);
+        m_ok->SetTextColor(kWhite);
+        m_ok->SetRect(lumo::CRect(w - 120, h - 50, w - 20, h - 20));
+    }
+}
+
+void CloseWindowTipDlg::UISize(lumo::CRect) { }
+
+bool CloseWindowTipDlg::OnInitDialog()
+{
+    MDialog::OnInitDialog();
+    SetWindowPos(lumo::HWND_TOPMOST, 0, 0, 0, 0, lumo::SWP_NOSIZE | lumo::SWP_NOMOVE | lumo::SWP_SHOWWINDOW);
+    const bool quit = ReadSetting(kSettingExitMode) == kExitModeQuit;
+    if (quit && m_quit)
+        m_quit->SetCheck(true);
+    else if (m_hide)
+        m_hide->SetCheck(true);
+    return true;
+}
+
+lumo::LRESULT CloseWindowTipDlg::OnMessage(lumo::UINT controlID, lumo::UINT code, lumo::WPARAM, lumo::LPARAM)
+{
+    if (code != lumo::NOTIFY_CLICK || controlID != kOkId)
+        return 0;
+    const bool hide = m_hide && m_hide->GetCheck();
+    WriteSetting(kSettingExitMode, hide ? "1" : "2");
+    DoOK();
+    return 0;
+}
+
+} // namespace clavora

@@ -1,0 +1,107 @@
+#include "mainwnd/KeyPage.h"
+
+#include "lumoui/CArea.h"
+#include "lumoui/CImageButton.h"
+#include "lumoui/MTabLayout.h"
+#include "mainwnd/ControlIds.h"
+#include "mainwnd/KeyboardDef.h"
+#include "mainwnd/PageKit.h"
+
+#include <array>
+
+namespace clavora {
+
+namespace {
+
+using lumo::CRect;
+using lumo::UINT;
+
+constexpr lumo::COLORREF kAreaColour = 0x555028;
+
+// 60 add, 61 delete, 62 rename, 63 import, 64 export.
+constexpr std::array<const char*, 5> kProfileImages { "imgbtn_add.png", "imgbtn_del.png", "imgbtn_edit.png",
+    "imgbtn_import.png", "imgbtn_export.png" };
+constexpr std::array<int, 5> kProfileTips { 28, 30, 29, 26, 27 };
+constexpr int kTextPictureTitle = 304;
+constexpr int kChooserHeight = 270;
+
+} // namespace
+
+KeyPage::KeyPage(KeyboardDlg& dlg, KeyPageControls& controls)
+    : m_dlg(dlg)
+    , m_c(controls)
+{
+}
+
+void KeyPage::Build(lumo::MTabLayout* page)
+{
+    m_c.toolbar = MakeControl<lumo::CArea>(page, "CArea", ctl::kKeyToolbar);
+    if (m_c.toolbar)
+        m_c.toolbar->SetTransparent(70, 70, kAreaColour);
+    for (size_t i = 0; i < m_c.profileButtons.size(); ++i) {
+        auto* button = MakeControl<lumo::CImageButton>(page, "CImageButton", ctl::kProfileAdd + static_cast<UINT>(i));
+        if (button) {
+            button->SetImage(kProfileImages[i], 4);
+            button->SetTooltip(Text(kProfileTips[i]));
+        }
+        m_c.profileButtons[i] = button;
+    }
+    m_c.listBack = MakeControl<lumo::CArea>(page, "CArea", ctl::kProfileListBack);
+    if (m_c.listBack)
+        m_c.listBack->SetTransparent(70, 70, kAreaColour);
+    // FIXME: set up the list (edit image "img_edit.png", item icon "icon/icon_circle.png"), the
+    // picture (mode 101) and the chooser ("img_customkey.png", item descriptions) once
+    // DListBox, KeyboardCtrl and KeyFuncControl exist.
+    m_c.profileList = MakeControl<lumo::MControl>(page, "DListBox", ctl::kProfileList);
+    m_c.picture = MakeControl<lumo::MControl>(page, "KeyboardCtrl", ctl::kKeyPicture, Text(kTextPictureTitle));
+    m_c.chooser = MakeControl<lumo::MControl>(page, "KeyFuncControl", ctl::kKeyChooser);
+}
+
+void KeyPage::Layout(const CRect& client)
+{
+    const int w = client.Width();
+    const int h = client.Height();
+    Place(m_c.toolbar, CRect(80, 50, 320, 100));
+    for (size_t i = 0; i < m_c.profileButtons.size(); ++i) {
+        const int x = 110 + 35 * static_cast<int>(i);
+        Place(m_c.profileButtons[i], CRect(x, 60, x + 30, 90));
+    }
+    Place(m_c.listBack, CRect(80, 100, 320, h - 1));
+    Place(m_c.profileList, CRect(80, 100, 320, h - 1));
+    Place(m_c.chooser, CRect(340, h - kChooserHeight, w - 1, h - 1));
+    if (!m_pictureRect.IsRectEmpty())
+        Place(m_c.picture, m_pictureRect);
+}
+
+void KeyPage::RefreshTexts()
+{
+    for (size_t i = 0; i < m_c.profileButtons.size(); ++i) {
+        if (m_c.profileButtons[i])
+            m_c.profileButtons[i]->SetTooltip(Text(kProfileTips[i]));
+    }
+    // FIXME: the picture's title (text 304) and the chooser's descriptions once the classes
+    // exist.
+}
+
+// --- Feature entry points ---------------------------------------------------------------------
+
+void KeyPage::Reload() { }
+lumo::LRESULT KeyPage::OnPicture(UINT, lumo::WPARAM, lumo::LPARAM) { return 0; }
+lumo::LRESULT KeyPage::OnChooser(UINT, lumo::WPARAM, lumo::LPARAM) { return 0; }
+lumo::LRESULT KeyPage::OnMenuCommand(lumo::LPARAM) { return 0; }
+
+ProfileList::ProfileList(KeyboardDlg& dlg, KeyPageControls& controls)
+    : m_dlg(dlg)
+    , m_c(controls)
+{
+}
+
+void ProfileList::Reload() { }
+lumo::LRESULT ProfileList::OnList(UINT, lumo::WPARAM, lumo::LPARAM) { return 0; }
+lumo::LRESULT ProfileList::OnAdd() { return 0; }
+lumo::LRESULT ProfileList::OnDelete() { return 0; }
+lumo::LRESULT ProfileList::OnRename() { return 0; }
+lumo::LRESULT ProfileList::OnImport() { return 0; }
+lumo::LRESULT ProfileList::OnExport() { return 0; }
+
+} // namespace clavora

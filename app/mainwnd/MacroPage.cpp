@@ -1,0 +1,320 @@
+#include "mainwnd/MacroPage.h"
+
+#include "lumoui/CArea.h"
+#include "lumoui/CImageButton.h"
+#include "lumoui/CRadioButton.h"
+#include "lumoui/MButton.h"
+#include "lumoui/MComboBox.h"
+#include "lumoui/MEdit.h"
+#include "lumoui/MTabLayout.h"
+#include "mainwnd/ControlIds.h"
+#include "mainwnd/KeyboardDef.h"
+#include "mainwnd/PageKit.h"
+
+#include <array>
+
+namespace clavora {
+
+namespace {
+
+using lumo::CRect;
+using lumo::UINT;
+
+constexpr lumo::ARGB kWhite = 0xFFFFFFFF;
+constexpr lumo::ARGB kHeaderColour = 0xFFADADAD;
+constexpr lumo::COLORREF kAreaColour = 0x555028;
+constexpr int kLabelFont = 13;
+
+constexpr int kTextListCaption = 300;
+constexpr int kTextEventType = 336;
+constexpr std::array<int, 3> kTextEventKinds { 319, 320, 321 };
+constexpr int kTextInsert = 322;
+// 217 new, 218 delete, 219 copy, 220 import, 221 export, 222 rename.
+constexpr std::array<int, 6> kTextListButtons { 301, 302, 303, 305, 306, 310 };
+constexpr int kTextPlayCount = 311;
+constexpr int kTextDelay = 312;
+constexpr std::array<int, 3> kTextDelayKinds { 313, 314, 315 };
+constexpr int kTextRecordStart = 317;
+constexpr int kTextRecordStop = 318;
+constexpr int kTextEventListCaption = 333;
+// Tooltips of 234 time, 235 up, 236 down, 237 delete.
+constexpr std::array<int, 4> kTextEventButtons { 325, 326, 327, 328 };
+constexpr std::array<int, 3> kTextHeaders { 323, 324, 325 };
+constexpr int kTextSave = 329;
+constexpr std::array<int, 3> kTextMouseButtons { 307, 308, 309 };
+
+constexpr std::array<const char*, 4> kEventButtonImages { "btn_record_time.png", "btn_record_up.png",
+    "btn_record_down.png", "btn_record_del.png" };
+
+// Event types of recorded events: 2 pressed, 3 released (the event list's own words).
+constexpr long kEventPressed = 2;
+constexpr long kEventReleased = 3;
+
+constexpr const char* kDefaultPlayCount = "1";
+constexpr const char* kDefaultFixedDelay = "10";
+
+lumo::MText* MakeLabel(lumo::MTabLayout* page, UINT id, int text, int font = kLabelFont)
+{
+    auto* label = MakeControl<lumo::MText>(page, "MText", id, Text(text));
+    StyleLabel(label, font, kWhite);
+    return label;
+}
+
+lumo::MButton* MakeButton(lumo::MTabLayout* page, UINT id, int text)
+{
+    auto* button = MakeControl<lumo::MButton>(page, "MButton", id, Text(text));
+    if (button) {
+        button->SetImage("btn_apply.png", 4);
+        button->SetTextColor(kWhite);
+    }
+    return button;
+}
+
+lumo::CRadioButton* MakeRadio(lumo::MTabLayout* page, UINT id, int text, const char* group)
+{
+    auto* radio = MakeControl<lumo::CRadioButton>(page, "CRadioButton", id, Text(text));
+    if (radio) {
+        radio->SetImage("btn_radiobox.png", 8);
+        radio->SetGroupName(group);
+        radio->SetTextColor(kWhite);
+    }
+    return radio;
+}
+
+lumo::MEdit* MakeEdit(lumo::MTabLayout* page, UINT id, const std::string& text, bool numbers)
+{
+    auto* edit = MakeControl<lumo::MEdit>(page, "MEdit", id, text);
+    if (edit) {
+        edit->SetImage("img_edit.png", 4);
+        edit->SetTextColor(kWhite);
+        edit->SetNumberOnly(numbers);
+    }
+    return edit;
+}
+
+lumo::MComboBox* MakeCombo(lumo::MTabLayout* page, UINT id)
+{
+    auto* combo = MakeControl<lumo::MComboBox>(page, "MComboBox", id);
+    if (combo) {
+        combo->SetImage("img_combobox.png", 4);
+        combo->SetTextColor(kWhite);
+    }
+    return combo;
+}
+
+lumo::CArea* MakeArea(lumo::MTabLayout* page, UINT id, int transparency)
+{
+    auto* area = MakeControl<lumo::CArea>(page, "CArea", id);
+    if (area)
+        area->SetTransparent(transparency, transparency, kAreaColour);
+    return area;
+}
+
+} // namespace
+
+MacroPage::MacroPage(KeyboardDlg& dlg, MacroPageControls& controls)
+    : m_dlg(dlg)
+    , m_c(controls)
+{
+}
+
+void MacroPage::Build(lumo::MTabLayout* page)
+{
+    BuildList(page);
+    BuildEventEditor(page);
+    BuildPlaySettings(page);
+    BuildEventList(page);
+    FillLists();
+}
+
+void MacroPage::BuildList(lumo::MTabLayout* page)
+{
+    m_c.listBack = MakeArea(page, ctl::kMacroListBack, 70);
+    m_c.listCaption = MakeLabel(page, ctl::kMacroListCaption, kTextListCaption, 16);
+    // FIXME: DListBox set-up (edit image, item icon) once the class exists.
+    m_c.list = MakeControl<lumo::MControl>(page, "DListBox", ctl::kMacroList);
+    for (size_t i = 0; i < m_c.listButtons.size(); ++i)
+        m_c.listButtons[i] = MakeButton(page, ctl::kMacroNew + static_cast<UINT>(i), kTextListButtons[i]);
+}
+
+void MacroPage::BuildEventEditor(lumo::MTabLayout* page)
+{
+    m_c.eventTypeLabel = MakeLabel(page, ctl::kEventTypeLabel, kTextEventType);
+    for (size_t i = 0; i < m_c.eventKinds.size(); ++i)
+        m_c.eventKinds[i] = MakeRadio(page, ctl::kEventKindKey + static_cast<UINT>(i), kTextEventKinds[i], "MACRO_EVENT");
+    if (m_c.eventKinds[0])
+        m_c.eventKinds[0]->SetCheck(true);
+    m_c.keyCapture = MakeEdit(page, ctl::kKeyCapture, std::string(), false);
+    if (m_c.keyCapture)
+        m_c.keyCapture->SetReadOnly(true);
+    m_c.eventAction = MakeCombo(page, ctl::kEventAction);
+    m_c.mouseButtons = MakeCombo(page, ctl::kMouseButtonList);
+    m_c.eventNumber = MakeEdit(page, ctl::kEventNumber, "0", true);
+    m_c.insert = MakeButton(page, ctl::kInsertEvent, kTextInsert);
+}
+
+void MacroPage::BuildPlaySettings(lumo::MTabLayout* page)
+{
+    m_c.playCountLabel = MakeLabel(page, ctl::kPlayCountLabel, kTextPlayCount);
+    m_c.playCount = MakeEdit(page, ctl::kPlayCount, kDefaultPlayCount, true);
+    if (m_c.playCount)
+        m_c.playCount->SetLimitText(2);
+    m_c.delayLabel = MakeLabel(page, ctl::kDelayLabel, kTextDelay);
+    for (size_t i = 0; i < m_c.delayKinds.size(); ++i)
+        m_c.delayKinds[i] = MakeRadio(page, ctl::kDelayRecorded + static_cast<UINT>(i), kTextDelayKinds[i], "DELAY_TIME");
+    if (m_c.delayKinds[0])
+        m_c.delayKinds[0]->SetCheck(true);
+    m_c.fixedDelay = MakeEdit(page, ctl::kFixedDelay, kDefaultFixedDelay, true);
+    if (m_c.fixedDelay) {
+        m_c.fixedDelay->SetLimitText(5);
+        m_c.fixedDelay->SetEnabled(false);
+    }
+    m_c.recordStart = MakeButton(page, ctl::kRecordStart, kTextRecordStart);
+    m_c.recordStop = MakeButton(page, ctl::kRecordStop, kTextRecordStop);
+}
+
+void MacroPage::BuildEventList(lumo::MTabLayout* page)
+{
+    m_c.eventListBack = MakeArea(page, ctl::kEventListBack, 70);
+    m_c.eventListCaption = MakeLabel(page, ctl::kEventListCaption, kTextEventListCaption, 16);
+    for (size_t i = 0; i < m_c.eventButtons.size(); ++i) {
+        auto* button = MakeControl<lumo::CImageButton>(page, "CImageButton", ctl::kEventTime + static_cast<UINT>(i));
+        if (button) {
+            button->SetImage(kEventButtonImages[i], 4);
+            button->SetTooltip(Text(kTextEventButtons[i]));
+        }
+        m_c.eventButtons[i] = button;
+    }
+    m_c.headerBack = MakeArea(page, ctl::kEventHeaderBack, 40);
+    for (size_t i = 0; i < m_c.headers.size(); ++i) {
+        m_c.headers[i] = MakeLabel(page, ctl::kEventHeaderFirst + static_cast<UINT>(i), kTextHeaders[i]);
+        StyleLabel(m_c.headers[i], kLabelFont, kHeaderColour, lumo::DT_CENTER);
+    }
+    m_c.events = MakeControl<lumo::MControl>(page, "CRecordList", ctl::kEventList);
+    m_c.save = MakeButton(page, ctl::kMacroSave, kTextSave);
+}
+
+void MacroPage::FillLists()
+{
+    if (m_c.eventAction) {
+        const int chosen = m_c.eventAction->GetCurSel();
+        m_c.eventAction->DelAllItems();
+        m_c.eventAction->AddItem("Key Down", kEventPressed);
+        m_c.eventAction->AddItem("Key Up", kEventReleased);
+        m_c.eventAction->SetCurSel(chosen >= 0 ? chosen : 0);
+    }
+    if (m_c.mouseButtons) {
+        const int chosen = m_c.mouseButtons->GetCurSel();
+        m_c.mouseButtons->DelAllItems();
+        for (size_t i = 0; i < kTextMouseButtons.size(); ++i)
+            m_c.mouseButtons->AddItem(Text(kTextMouseButtons[i]), static_cast<long>(i + 1));
+        m_c.mouseButtons->SetCurSel(chosen >= 0 ? chosen : 0);
+    }
+}
+
+void MacroPage::Layout(const CRect& client)
+{
+    const int w = client.Width();
+    const int h = client.Height();
+
+    // The macro list and its buttons, in pairs: new/delete, copy/rename, import/export.
+    Place(m_c.listBack, CRect(80, 50, 320, h - 1));
+    Place(m_c.listCaption, CRect(95, 58, 305, 92));
+    Place(m_c.list, CRect(80, 100, 320, h - 150));
+    constexpr int kButtonRow[6] { 0, 0, 1, 2, 2, 1 };
+    constexpr int kButtonColumn[6] { 0, 1, 0, 0, 1, 1 };
+    for (size_t i = 0; i < m_c.listButtons.size(); ++i) {
+        const int x = 92 + 111 * kButtonColumn[i];
+        const int y = h - 140 + 40 * kButtonRow[i];
+        Place(m_c.listButtons[i], CRect(x, y, x + 105, y + 30));
+    }
+
+    // The event editor and the play settings: labels in one column, their controls after it.
+    constexpr int label = 340;
+    constexpr int controls = 500;
+    Place(m_c.eventTypeLabel, CRect(label, 62, controls - 10, 92));
+    constexpr int kindX[4] { controls, 630, 800, 920 };
+    for (size_t i = 0; i < m_c.eventKinds.size(); ++i)
+        Place(m_c.eventKinds[i], CRect(kindX[i], 62, kindX[i + 1] - 10, 92));
+    Place(m_c.keyCapture, CRect(controls, 102, 620, 132));
+    Place(m_c.eventAction, CRect(625, 102, 755, 132));
+    Place(m_c.mouseButtons, CRect(760, 102, 900, 132));
+    Place(m_c.eventNumber, CRect(905, 102, 975, 132));
+    Place(m_c.insert, CRect(985, 102, 1085, 132));
+
+    Place(m_c.playCountLabel, CRect(label, 150, controls - 10, 180));
+    Place(m_c.playCount, CRect(controls, 150, controls + 70, 180));
+    Place(m_c.delayLabel, CRect(label, 190, controls - 10, 220));
+    constexpr int delayX[4] { controls, 660, 800, 950 };
+    for (size_t i = 0; i < m_c.delayKinds.size(); ++i)
+        Place(m_c.delayKinds[i], CRect(delayX[i], 190, delayX[i + 1] - 10, 220));
+    Place(m_c.fixedDelay, CRect(960, 190, 1030, 220));
+    Place(m_c.recordStart, CRect(controls, 232, controls + 140, 262));
+    Place(m_c.recordStop, CRect(controls + 150, 232, controls + 290, 262));
+
+    // The event list with its caption row, column headers and the save button.
+    Place(m_c.eventListBack, CRect(330, 280, w - 1, h - 1));
+    Place(m_c.eventListCaption, CRect(345, 286, 700, 316));
+    for (size_t i = 0; i < m_c.eventButtons.size(); ++i) {
+        const int x = w - 165 + 35 * static_cast<int>(i);
+        Place(m_c.eventButtons[i], CRect(x, 286, x + 30, 316));
+    }
+    Place(m_c.headerBack, CRect(340, 322, w - 20, 352));
+    const int headerX[4] { 350, 650, 900, w - 30 };
+    for (size_t i = 0; i < m_c.headers.size(); ++i)
+        Place(m_c.headers[i], CRect(headerX[i], 322, headerX[i + 1], 352));
+    Place(m_c.events, CRect(340, 352, w - 20, h - 56));
+    Place(m_c.save, CRect(w - 130, h - 46, w - 20, h - 16));
+}
+
+void MacroPage::RefreshTexts()
+{
+    SetTitle(m_c.listCaption, Text(kTextListCaption));
+    SetTitle(m_c.eventTypeLabel, Text(kTextEventType));
+    for (size_t i = 0; i < m_c.eventKinds.size(); ++i)
+        SetTitle(m_c.eventKinds[i], Text(kTextEventKinds[i]));
+    SetTitle(m_c.insert, Text(kTextInsert));
+    for (size_t i = 0; i < m_c.listButtons.size(); ++i)
+        SetTitle(m_c.listButtons[i], Text(kTextListButtons[i]));
+    SetTitle(m_c.playCountLabel, Text(kTextPlayCount));
+    SetTitle(m_c.delayLabel, Text(kTextDelay));
+    for (size_t i = 0; i < m_c.delayKinds.size(); ++i)
+        SetTitle(m_c.delayKinds[i], Text(kTextDelayKinds[i]));
+    SetTitle(m_c.recordStart, Text(kTextRecordStart));
+    SetTitle(m_c.recordStop, Text(kTextRecordStop));
+    SetTitle(m_c.eventListCaption, Text(kTextEventListCaption));
+    for (size_t i = 0; i < m_c.eventButtons.size(); ++i) {
+        if (m_c.eventButtons[i])
+            m_c.eventButtons[i]->SetTooltip(Text(kTextEventButtons[i]));
+    }
+    for (size_t i = 0; i < m_c.headers.size(); ++i)
+        SetTitle(m_c.headers[i], Text(kTextHeaders[i]));
+    SetTitle(m_c.save, Text(kTextSave));
+    FillLists();
+}
+
+lumo::LRESULT MacroPage::OnDelayKind(UINT id)
+{
+    Enable(m_c.fixedDelay, id == ctl::kDelayFixed);
+    return 1;
+}
+
+// --- Feature entry points ---------------------------------------------------------------------
+
+void MacroPage::Reload() { }
+lumo::LRESULT MacroPage::OnMacroList(UINT, lumo::WPARAM, lumo::LPARAM) { return 0; }
+lumo::LRESULT MacroPage::OnKeyCapture(UINT, lumo::WPARAM, lumo::LPARAM) { return 0; }
+lumo::LRESULT MacroPage::OnPlayCountEditEnd() { return 0; }
+lumo::LRESULT MacroPage::OnEventListEditEnd() { return 0; }
+// FIXME: ask the event list (CRecordList) for its selection once the class exists.
+bool MacroPage::HasEventSelection() const { return false; }
+lumo::LRESULT MacroPage::OnEventKind(UINT) { return 0; }
+lumo::LRESULT MacroPage::OnListButton(UINT) { return 0; }
+lumo::LRESULT MacroPage::OnRecordStart() { return 0; }
+lumo::LRESULT MacroPage::OnRecordStop() { return 0; }
+lumo::LRESULT MacroPage::OnEventButton(UINT) { return 0; }
+lumo::LRESULT MacroPage::OnSave() { return 0; }
+lumo::LRESULT MacroPage::OnMenuCommand(lumo::LPARAM) { return 0; }
+lumo::LRESULT MacroPage::OnRecorderKey(lumo::WPARAM, lumo::LPARAM) { return 0; }
+
+} // namespace clavora

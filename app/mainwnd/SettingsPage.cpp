@@ -1,0 +1,127 @@
+#include "mainwnd/SettingsPage.h"
+
+#include "lumoui/CArea.h"
+#include "lumoui/CCheckButton.h"
+#include "lumoui/MButton.h"
+#include "lumoui/MComboBox.h"
+#include "lumoui/MTabLayout.h"
+#include "mainwnd/ControlIds.h"
+#include "mainwnd/KeyboardDef.h"
+#include "mainwnd/PageKit.h"
+#include "platform/Autostart.h"
+
+namespace clavora {
+
+namespace {
+
+using lumo::CRect;
+using lumo::UINT;
+
+constexpr lumo::ARGB kWhite = 0xFFFFFFFF;
+constexpr lumo::COLORREF kAreaColour = 0x555028;
+
+constexpr int kTextLanguage = 150;
+constexpr int kTextAutostart = 151;
+constexpr int kTextLanguageApply = 152;
+constexpr int kTextRestore = 153;
+constexpr int kTextSoftwareUpdate = 156;
+constexpr int kTextFirmwareUpdate = 157;
+
+constexpr int kEnglish = 1033;
+
+lumo::MButton* MakeButton(lumo::MTabLayout* page, UINT id, int text)
+{
+    auto* button = MakeControl<lumo::MButton>(page, "MButton", id, Text(text));
+    if (button) {
+        button->SetImage("btn_apply.png", 4);
+        button->SetTextColor(kWhite);
+    }
+    return button;
+}
+
+// The update buttons are UpgradeButtons, built inside containers only.
+lumo::MControl* MakeUpgradeButton(lumo::MTabLayout* page, UINT id, int text)
+{
+    auto* button = MakeControl<lumo::MControl>(page, "UpgradeButton", id, Text(text));
+    if (auto* face = dynamic_cast<lumo::MControlFont*>(button)) {
+        face->SetImage("btn_apply.png", 4);
+        face->SetTextColor(kWhite);
+    }
+    return button;
+}
+
+} // namespace
+
+SettingsPage::SettingsPage(KeyboardDlg& dlg, SettingsControls& controls)
+    : m_dlg(dlg)
+    , m_c(controls)
+{
+}
+
+void SettingsPage::Build(lumo::MTabLayout* page)
+{
+    m_c.background = MakeControl<lumo::CArea>(page, "CArea", ctl::kSettingsBack);
+    if (m_c.background)
+        m_c.background->SetTransparent(70, 70, kAreaColour);
+
+    m_c.languageLabel = MakeControl<lumo::MText>(page, "MText", ctl::kLanguageLabel, Text(kTextLanguage));
+    m_c.languages = MakeControl<lumo::MComboBox>(page, "MComboBox", ctl::kLanguageList);
+    if (m_c.languages) {
+        m_c.languages->SetImage("img_combobox.png", 4);
+        m_c.languages->AddItem("English", kEnglish);
+        m_c.languages->SelectData(GetCurrentLanguage());
+    }
+
+    m_c.autostart = MakeControl<lumo::CCheckButton>(page, "CCheckButton", ctl::kAutostart, Text(kTextAutostart));
+    if (m_c.autostart) {
+        m_c.autostart->SetImage("btn_checkbox.png", 8);
+        m_c.autostart->SetTextColor(kWhite);
+        // The box shows the stored state once, when the page is built.
+        m_c.autostart->SetCheck(Autostart().IsEnabled());
+    }
+    m_c.languageApply = MakeButton(page, ctl::kLanguageApply, kTextLanguageApply);
+    m_c.restore = MakeButton(page, ctl::kRestoreDefaults, kTextRestore);
+    m_c.softwareUpdate = MakeUpgradeButton(page, ctl::kSoftwareUpdate, kTextSoftwareUpdate);
+    m_c.firmwareUpdate = MakeUpgradeButton(page, ctl::kFirmwareUpdate, kTextFirmwareUpdate);
+    // FIXME: picture mode 102 once KeyboardCtrl exists.
+    m_c.picture = MakeControl<lumo::MControl>(page, "KeyboardCtrl", ctl::kSettingsPicture);
+}
+
+void SettingsPage::Layout(const CRect& client)
+{
+    const int h = client.Height();
+    Place(m_c.background, CRect(80, 50, 320, h - 1));
+    Place(m_c.autostart, CRect(80, 80, 280, 118));
+    Place(m_c.restore, CRect(80, 140, 280, 178));
+    Place(m_c.softwareUpdate, CRect(80, 195, 280, 233));
+    Place(m_c.firmwareUpdate, CRect(80, 250, 280, 288));
+}
+
+void SettingsPage::RefreshTexts()
+{
+    SetTitle(m_c.languageLabel, Text(kTextLanguage));
+    SetTitle(m_c.autostart, Text(kTextAutostart));
+    SetTitle(m_c.languageApply, Text(kTextLanguageApply));
+    SetTitle(m_c.restore, Text(kTextRestore));
+    SetTitle(dynamic_cast<lumo::MControlFont*>(m_c.softwareUpdate), Text(kTextSoftwareUpdate));
+    SetTitle(dynamic_cast<lumo::MControlFont*>(m_c.firmwareUpdate), Text(kTextFirmwareUpdate));
+}
+
+void SettingsPage::ShowRestoreButton(bool visible)
+{
+    Show(m_c.restore, visible);
+}
+
+void SettingsPage::ShowFirmwareButton(bool visible)
+{
+    Show(m_c.firmwareUpdate, visible);
+}
+
+// --- Feature entry points ---------------------------------------------------------------------
+
+lumo::LRESULT SettingsPage::OnAutostart() { return 0; }
+lumo::LRESULT SettingsPage::OnRestoreDefaults() { return 0; }
+lumo::LRESULT SettingsPage::OnSoftwareUpdate() { return 0; }
+lumo::LRESULT SettingsPage::OnFirmwareUpdate() { return 0; }
+
+} // namespace clavora
