@@ -111,6 +111,8 @@ bool KeyboardDlg::OnInitDialog()
     lumo::StopTextInput();
 
     m_description.LoadDeviceList();
+    // FIXME: the light modes show the stored active mode; until then the model's default.
+    m_lightPage.ShowDefaultMode(m_description.GetModel());
     BuildBlockedWords();
     BuildMediaKeys();
     SetMTimer(kAnimationPeriodMs);

@@ -9,6 +9,7 @@
 #include "lumoui/MEdit.h"
 #include "lumoui/MSlider.h"
 #include "lumoui/MTabLayout.h"
+#include "description/KeyboardModel.h"
 #include "mainwnd/ControlIds.h"
 #include "mainwnd/KeyboardDef.h"
 #include "mainwnd/KeyboardDlg.h"
@@ -154,6 +155,7 @@ LightPage::LightPage(KeyboardDlg& dlg, LightPageControls& controls)
     : m_dlg(dlg)
     , m_c(controls)
 {
+    m_commonRows.fill(true);
 }
 
 void LightPage::Build(lumo::MTabLayout* page)
@@ -326,8 +328,9 @@ void LightPage::Layout(const CRect& client)
     Place(m_c.picture, picture);
 
     const int top = std::max(picture.bottom, 110) + 10;
+    m_paramsTop = top + 4;
     Place(m_c.paramsBack, CRect(330, top - 2, w - 1, h - 1));
-    LayoutCommonColumn(top + 4);
+    LayoutCommonColumn(m_paramsTop);
     LayoutColourEditor(top, h - 6);
     LayoutRightColumn(top + 4);
 }
@@ -337,7 +340,12 @@ void LightPage::LayoutCommonColumn(int top)
     constexpr int x = 340;
     constexpr int controls = x + kLabelWidth + 5; // 435
     constexpr int right = 640;
-    auto row = [top](int r) { return top + r * kRowPitch; };
+    // Row r's place among the rows shown (hidden rows keep the place after the last shown).
+    int places[8];
+    int next = 0;
+    for (size_t r = 0; r < m_commonRows.size(); ++r)
+        places[r] = m_commonRows[r] ? next++ : next;
+    auto row = [top, &places](int r) { return top + places[r] * kRowPitch; };
     auto label = [](lumo::MControl* c, int y) { Place(c, CRect(x, y, x + kLabelWidth, y + 32)); };
 
     label(m_c.brightnessLabel, row(0));
@@ -420,6 +428,10 @@ void LightPage::ShowParameterControls(int flags, int deviceType)
     const bool colourButton = (flags & kColourButton) || custom;
     const bool music = flags & kMusic;
     const bool featureFamily = deviceType >= 200 && deviceType <= 299;
+    m_commonRows = { brightness, speed, leftRight || upDown, colourButton, (flags & kPresets1) != 0,
+        (flags & kPresets2) != 0, (flags & kPresets3) != 0, custom };
+    if (m_paramsTop > 0)
+        LayoutCommonColumn(m_paramsTop);
 
     Show(m_c.brightnessLabel, brightness);
     Show(m_c.brightness, brightness);
@@ -467,6 +479,18 @@ void LightPage::ShowParameterControls(int flags, int deviceType)
     ShowAll(m_c.areaLabels, areas);
     for (auto& row : m_c.areas)
         ShowAll(row, areas);
+}
+
+void LightPage::ShowDefaultMode(const KeyboardModel& model)
+{
+    int flags = 0;
+    for (const LightModeInfo& mode : model.lightModes) {
+        if (mode.mode == model.defaultMode || &mode == &model.lightModes.front())
+            flags = mode.attribute;
+        if (mode.mode == model.defaultMode)
+            break;
+    }
+    ShowParameterControls(flags, model.deviceType);
 }
 
 void LightPage::SetSliderMaxima(int brightnessMax, int speedMax)

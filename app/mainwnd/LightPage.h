@@ -15,6 +15,7 @@
 
 #include "lumoui/Types.h"
 
+#include <array>
 #include <atomic>
 
 namespace lumo {
@@ -24,6 +25,7 @@ class MTabLayout;
 namespace clavora {
 
 class KeyboardDlg;
+struct KeyboardModel;
 struct LightPageControls;
 
 // Parameter flags of a light mode.
@@ -54,6 +56,9 @@ public:
     // Shows exactly the controls the flags ask for (music controls of the feature-protocol
     // family only for device types 200-299) and hides the others.
     void ShowParameterControls(int flags, int deviceType);
+    // The controls of the model's default light mode (or its first), for a page no mode was
+    // shown on yet.
+    void ShowDefaultMode(const KeyboardModel& model);
 
     // The keyboard picture's place as the device description gives it.
     void SetPictureRect(const lumo::CRect& rect) { m_pictureRect = rect; }
@@ -95,6 +100,7 @@ private:
     void BuildVisualizer(lumo::MTabLayout* page);
     void BuildAreas(lumo::MTabLayout* page);
     void FillLists();
+    // The common column's rows that are shown follow each other without gaps.
     void LayoutCommonColumn(int top);
     void LayoutColourEditor(int top, int bottom);
     void LayoutRightColumn(int top);
@@ -102,6 +108,9 @@ private:
     KeyboardDlg& m_dlg;
     LightPageControls& m_c;
     lumo::CRect m_pictureRect;
+    int m_paramsTop = 0;
+    // Brightness, speed, direction, colour, the three preset rows, the custom slots.
+    std::array<bool, 8> m_commonRows {};
 
     // Read by the audio capture and the worker.
     std::atomic<int> m_musicMode { 1 };

@@ -233,14 +233,15 @@ void MacroPage::Layout(const CRect& client)
     constexpr int label = 340;
     constexpr int controls = 500;
     Place(m_c.eventTypeLabel, CRect(label, 62, controls - 10, 92));
-    constexpr int kindX[4] { controls, 630, 800, 920 };
+    // Each kind's radio button stands over its own field.
+    constexpr int kindX[4] { controls, 760, 905, 1000 };
     for (size_t i = 0; i < m_c.eventKinds.size(); ++i)
         Place(m_c.eventKinds[i], CRect(kindX[i], 62, kindX[i + 1] - 10, 92));
     Place(m_c.keyCapture, CRect(controls, 102, 620, 132));
-    Place(m_c.eventAction, CRect(625, 102, 755, 132));
-    Place(m_c.mouseButtons, CRect(760, 102, 900, 132));
+    Place(m_c.eventAction, CRect(625, 102, 750, 132));
+    Place(m_c.mouseButtons, CRect(760, 102, 895, 132));
     Place(m_c.eventNumber, CRect(905, 102, 975, 132));
-    Place(m_c.insert, CRect(985, 102, 1085, 132));
+    Place(m_c.insert, CRect(1000, 102, 1100, 132));
 
     Place(m_c.playCountLabel, CRect(label, 150, controls - 10, 180));
     Place(m_c.playCount, CRect(controls, 150, controls + 70, 180));

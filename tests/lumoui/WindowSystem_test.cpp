@@ -234,6 +234,23 @@ TEST_F(WindowSystemTest, DestroyingAnOwnerDestroysOwnedWindowsFirst)
     EXPECT_EQ(SendMessageW(owner, WM_USER + 1, 1, 0), 0);
 }
 
+TEST_F(WindowSystemTest, FindThreadWindowsMatchesClassAndTitleExactly)
+{
+    HWND a = Make();
+    HWND b = Make();
+    SetWindowTextW(b, "other");
+    HWND gone = Make();
+    DestroyWindow(gone);
+    EXPECT_EQ(FindThreadWindows("TestRecording", "t"), std::vector<HWND> { a });
+    EXPECT_EQ(FindThreadWindows("TestRecording", "other"), std::vector<HWND> { b });
+    EXPECT_TRUE(FindThreadWindows("TestRecording", "T").empty());
+    EXPECT_TRUE(FindThreadWindows("LumoClient", "t").empty());
+    // Windows of another thread are not this thread's.
+    std::vector<HWND> seen { nullptr };
+    std::thread([&] { seen = FindThreadWindows("TestRecording", "t"); }).join();
+    EXPECT_TRUE(seen.empty());
+}
+
 TEST_F(WindowSystemTest, KeysCarryTheUsageAndAltMakesSystemKeys)
 {
     HWND h = Make();
