@@ -54,8 +54,10 @@ TEST(ReadDeviceName, TakesTheSoftwareNameOrNothing)
 }
 
 // Runs the built program with the given variables set (or, when empty, removed) on top of
-// this process's environment and returns its exit code.
-int RunProgram(const std::vector<std::pair<std::string, std::string>>& overrides)
+// this process's environment and returns its exit code. With `quitName`, a program that keeps
+// running (its window open) is asked to quit through the instance socket of that device name,
+// as another process would.
+int RunProgram(const std::vector<std::pair<std::string, std::string>>& overrides, const std::string& quitName = {})
 {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
@@ -82,8 +84,20 @@ int RunProgram(const std::vector<std::pair<std::string, std::string>>& overrides
         execve(argv[0], argv, envp.data());
         _exit(127);
     }
+    if (pid < 0)
+        return -1;
     int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+    if (!quitName.empty()) {
+        for (int attempt = 0; attempt < 400; ++attempt) {
+            const pid_t ended = waitpid(pid, &status, WNOHANG);
+            if (ended == pid)
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            if (SingleInstance::SendCommand(quitName, "quit"))
+                break;
+            usleep(25000);
+        }
+    }
+    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
         return -1;
     return WEXITSTATUS(status);
 }
@@ -96,11 +110,15 @@ protected:
         m_name = name.empty() ? "Clavora" : name;
     }
 
-    int Run(const std::string& lang)
+    // The window runs headless on the stand-in keyboard; a first instance is quit once it
+    // is up, a second one ends by itself.
+    int Run(const std::string& lang, bool quit = true)
     {
+        ScopedEnv runtime("XDG_RUNTIME_DIR", m_dir.Path().string());
         return RunProgram({ { "XDG_CONFIG_HOME", m_dir.File("config") }, { "XDG_DATA_HOME", m_dir.File("data") },
-            { "XDG_RUNTIME_DIR", m_dir.Path().string() }, { "LC_ALL", "" }, { "LC_MESSAGES", "" },
-            { "LANG", lang } });
+                              { "XDG_RUNTIME_DIR", m_dir.Path().string() }, { "LC_ALL", "" }, { "LC_MESSAGES", "" },
+                              { "LANG", lang }, { "LUMOUI_HEADLESS", "1" }, { "CLAVORA_EMULATOR", "1" } },
+            quit ? m_name : std::string());
     }
     std::string SettingsPath() const { return m_dir.File("config/" + m_name + "/settings.ini"); }
 
@@ -134,7 +152,7 @@ TEST_F(WholeProgram, SecondStartActivatesTheRunningOneAndEnds)
             received.set_value(message);
     });
 
-    EXPECT_EQ(Run("en_US.UTF-8"), 0);
+    EXPECT_EQ(Run("en_US.UTF-8", false), 0);
     auto message = received.get_future();
     ASSERT_EQ(message.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     EXPECT_EQ(message.get(), InstanceMessage::Activate);
