@@ -4,11 +4,31 @@
 //   CPoint, CSize, CRect  - 32-bit signed integer geometry (rect: left, top, right, bottom)
 //   COLORREF              - 0x00BBGGRR, red in the low byte (store, colour interfaces)
 //   ARGB                  - 0xAARRGGBB (toolkit drawing colours)
+//   UINT, DWORD, WPARAM, LPARAM, LRESULT, HWND, HCURSOR - message and handle types
 
 #include <algorithm>
 #include <cstdint>
 
 namespace lumo {
+
+using UINT = uint32_t;
+using DWORD = uint32_t;
+using WPARAM = uintptr_t;
+using LPARAM = intptr_t;
+using LRESULT = intptr_t;
+
+// A native window handle. Handles are never reused within a process, so a stale handle
+// is simply "not a window" instead of naming some later window.
+struct HWND__;
+using HWND = HWND__*;
+
+// Cursor shapes; 0 means "leave the cursor alone".
+using HCURSOR = int;
+constexpr HCURSOR IDC_ARROW = 1;
+constexpr HCURSOR IDC_HAND = 2;
+constexpr HCURSOR IDC_IBEAM = 3;
+constexpr HCURSOR IDC_SIZEALL = 4;
+constexpr HCURSOR IDC_WAIT = 5;
 
 using COLORREF = uint32_t;
 using ARGB = uint32_t;
