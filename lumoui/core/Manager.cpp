@@ -66,7 +66,12 @@ void Manager::SetAppFolder(const std::string& folder)
 
 std::string Manager::GetSkinFolder() { return GetAppFolder() + "skins/" + GetTheme(); }
 
-bool Manager::InitGdiplus() { return true; }
+bool Manager::InitGdiplus()
+{
+    // Starts the window system on this thread, which makes it the thread of the windows.
+    GetTickCount64();
+    return true;
+}
 void Manager::UnInitGdiplus() { }
 
 int Manager::MessageLoop()

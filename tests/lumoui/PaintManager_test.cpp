@@ -365,3 +365,69 @@ TEST_F(PaintManagerTest, TooltipShowsAfterTheMouseRests)
 }
 
 } // namespace
+
+namespace {
+
+// An inline editor's stand-in: records the text input messages it is offered.
+class TextTarget : public TestControl {
+public:
+    using TestControl::TestControl;
+    LRESULT OnWindowMessage(UINT msg, WPARAM wParam, LPARAM) override
+    {
+        if (msg == WM_CHAR) {
+            text.push_back(static_cast<char>(wParam));
+            return 1;
+        }
+        if (msg == WM_IME_COMPOSITION) {
+            ++compositions;
+            return 1;
+        }
+        return 0;
+    }
+    std::string text;
+    int compositions = 0;
+};
+
+TEST_F(PaintManagerTest, TextInputGoesToTheEditorEvenInsideAContainer)
+{
+    HWND h = Open();
+    TestControl* panel = m_dlg->Add(1, CRect(0, 0, 200, 100));
+    auto* editor = new TextTarget(panel, 2, CRect(10, 10, 100, 30), "", 1, 1);
+    panel->AddChild(editor, 1);
+    editor->SetManager(&Pm());
+    Pm().SetTextInputControl(editor, CRect(12, 12, 13, 28));
+    EXPECT_TRUE(headless::IsTextInputOn());
+    headless::Text("ok");
+    headless::Composition("ni", 2);
+    headless::PumpMessages();
+    EXPECT_EQ(editor->text, "ok");
+    EXPECT_EQ(editor->compositions, 1);
+    int cursor = 0;
+    EXPECT_EQ(GetImeComposition(h, &cursor), "ni");
+    EXPECT_EQ(cursor, 2);
+    panel->RemoveControl(editor);
+    EXPECT_EQ(Pm().GetTextInputControl(), nullptr) << "removing the editor ends text input";
+    EXPECT_FALSE(headless::IsTextInputOn());
+}
+
+TEST_F(PaintManagerTest, CaretBlinksAtItsPlace)
+{
+    HWND h = Open();
+    TestControl* owner = m_dlg->Add(1, CRect(0, 0, 200, 100));
+    owner->m_fill = 0xFF000000;
+    Flush();
+    Pm().CreateCaret(owner, 2, 16, 0xFFFFFFFF);
+    Pm().SetCaretPos(CPoint(50, 20));
+    Pm().ShowCaret(true);
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 51, 30), 0xFFFFFFFFu);
+    EXPECT_EQ(Pm().GetCurrentCaretObject(), owner);
+    headless::AdvanceTime(530);
+    headless::PumpMessages();
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 51, 30), 0xFF000000u) << "blinked off";
+    Pm().DestroyCaret(owner);
+    EXPECT_EQ(Pm().GetCurrentCaretObject(), nullptr);
+}
+
+} // namespace

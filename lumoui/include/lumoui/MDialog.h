@@ -152,6 +152,7 @@ protected:
 
 private:
     void DispatchHooks(UINT msg, WPARAM wParam, LPARAM lParam);
+    void DispatchMouseHooks(UINT msg, WPARAM wParam, LPARAM lParam);
 };
 
 } // namespace lumo

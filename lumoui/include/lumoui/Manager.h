@@ -36,8 +36,9 @@ public:
     // GetAppFolder() + "skins/" + GetTheme().
     static std::string GetSkinFolder();
 
-    // Kept for callers written against the classic start-up sequence; drawing needs no
-    // global start-up here, so both only succeed.
+    // Starts the window system on the calling thread (the main thread: windows, input and the
+    // message loop belong to the thread that started it). Any first toolkit call does the same;
+    // calling this early from main makes the choice explicit. Always succeeds.
     static bool InitGdiplus();
     static void UnInitGdiplus();
 
