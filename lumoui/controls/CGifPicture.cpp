@@ -1,5 +1,6 @@
 #include "lumoui/CGifPicture.h"
 
+#include "controls/AnimationTicks.h"
 #include "controls/SlotCache.h"
 #include "lumoui/MRender.h"
 
@@ -33,10 +34,7 @@ void CGifPicture::SetRunState(bool run, int frame)
     m_tick = 0;
     m_running = run;
     SetAnimationRunning(run);
-    if (run) {
-        AddMTimer();
-    }
-    SetRunTimer(run);
+    RunOnAnimationTicks(*this, run);
     UpdateControl(true);
 }
 
