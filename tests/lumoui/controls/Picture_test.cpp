@@ -205,11 +205,23 @@ TEST_F(PictureTest, GifWithMouseActivationRunsOnlyUnderTheMouse)
     ASSERT_TRUE(still->SetImage("still.png", 1));
     still->SetRunState(true, 0);
     EXPECT_FALSE(still->IsAnimate()) << "a single frame never runs";
+    EXPECT_TRUE(g->IsAnimate());
+    ASSERT_TRUE(g->SetImage("anim.gif", 1));
+    EXPECT_TRUE(g->IsAnimate()) << "a new animated picture goes on running";
+    EXPECT_EQ(g->GetCurFrame(), 0);
+    ASSERT_TRUE(g->SetImage("still.png", 1));
+    EXPECT_FALSE(g->IsAnimate()) << "a still picture stops it";
+    EXPECT_FALSE(g->IsRunTimer());
 }
 
 TEST_F(PictureTest, AnimationsRunOnTheTimerThreadWhileTheWindowPaints)
 {
+    // A window of its own on the real clock: the fixture's window keeps the manual clock's
+    // paint times.
+    m_dlg.reset();
     headless::UseManualClock(false);
+    m_dlg = std::make_unique<lumotest::TestDialog>();
+    m_hwnd = m_dlg->Open(CRect(0, 0, 400, 300));
     std::filesystem::copy_file(
         std::string(CLAVORA_TEST_DATA_DIR) + "/lumoui/three_frames.gif", SkinFolder() + "anim.gif");
     auto* g = Create<CGifPicture>("CGifPicture", 40, CRect(10, 10, 70, 50), nullptr, 1, 1);
