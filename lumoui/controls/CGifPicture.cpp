@@ -1,5 +1,6 @@
 #include "lumoui/CGifPicture.h"
 
+#include "controls/AnimationTicks.h"
 #include "controls/SlotCache.h"
 #include "lumoui/MRender.h"
 
@@ -15,11 +16,15 @@ CGifPicture::CGifPicture(MObject* parent, UINT id, CRect rect, int visible, int 
 
 bool CGifPicture::SetImage(const std::string& fileName, int)
 {
-    m_running = false;
+    bool loaded = MControlFont::SetImage(fileName, 1);
+    m_frames = m_image ? m_image->GetFrameCount() : 0;
     m_frame = 0;
     m_tick = 0;
-    bool loaded = MControlFont::SetImage(fileName, 1);
-    m_frames = loaded && m_image ? m_image->GetFrameCount() : 0;
+    // A running animation goes on with the new picture, unless it has nothing to animate.
+    if (m_frames.load() <= 1 && m_running.exchange(false)) {
+        SetAnimationRunning(false);
+        RunOnAnimationTicks(*this, false);
+    }
     return loaded;
 }
 
@@ -33,10 +38,7 @@ void CGifPicture::SetRunState(bool run, int frame)
     m_tick = 0;
     m_running = run;
     SetAnimationRunning(run);
-    if (run) {
-        AddMTimer();
-    }
-    SetRunTimer(run);
+    RunOnAnimationTicks(*this, run);
     UpdateControl(true);
 }
 

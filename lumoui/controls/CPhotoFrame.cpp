@@ -2,7 +2,6 @@
 
 #include "controls/PictureDraw.h"
 #include "lumoui/MRender.h"
-#include "lumoui/PaintManager.h"
 
 #include <algorithm>
 
@@ -22,16 +21,9 @@ CPhotoFrame::CPhotoFrame(MObject* parent, UINT id, CRect rect, int visible, int 
 
 bool CPhotoFrame::SetPhotoFrame(const std::string& fileName, int edge, int count)
 {
-    if (!m_manager || count <= 0) {
+    if (!m_frame.Load(m_manager, fileName, count)) {
         return false;
     }
-    ImgResInfo* info = m_manager->AddImgResInfo(fileName, count);
-    if (!info) {
-        return false;
-    }
-    m_frame = info->image;
-    m_frameSlice = CSize(info->sliceWidth, info->sliceHeight);
-    m_frameCount = std::max(1, info->image->GetWidth() / std::max(1, info->sliceWidth));
     m_edge = std::max(0, edge);
     UpdateControl(true);
     return true;
@@ -55,11 +47,7 @@ void CPhotoFrame::DrawSlot(HDC dc, int slot, const CRect& rect)
     fit.hAlign = m_hAlign;
     fit.vAlign = m_vAlign;
     // The frame goes first: a frame picture may well have an opaque middle.
-    if (m_frame && m_frameSlice.cx > 0) {
-        int index = std::min(slot, m_frameCount - 1);
-        MRender::DrawImageFrame(dc, m_frame.get(), rect, index * m_frameSlice.cx, 0, m_frameSlice.cx, m_frameSlice.cy,
-            std::max(m_edge, 1));
-    }
+    m_frame.DrawFrame(dc, slot, rect, std::max(m_edge, 1));
     CRect photo = rect;
     photo.DeflateRect(m_edge, m_edge);
     DrawPicture(dc, m_image.get(), CRect(0, 0, m_sliceWidth, m_sliceHeight), photo, fit);

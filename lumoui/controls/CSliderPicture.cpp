@@ -1,5 +1,6 @@
 #include "lumoui/CSliderPicture.h"
 
+#include "controls/AnimationTicks.h"
 #include "controls/SlotCache.h"
 #include "lumoui/MRender.h"
 
@@ -26,10 +27,7 @@ void CSliderPicture::SetRun(bool run)
 {
     m_tick = 0;
     m_running = run;
-    if (run) {
-        AddMTimer();
-    }
-    SetRunTimer(run);
+    RunOnAnimationTicks(*this, run);
     UpdateControl(true);
 }
 

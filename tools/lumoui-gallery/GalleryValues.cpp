@@ -21,6 +21,16 @@ void Label(MDialog& d, UINT id, CRect r, const char* text)
     }
 }
 
+MSlider* Slider(MDialog& d, UINT id, CRect r, int enabled, int max, int value)
+{
+    auto* s = dynamic_cast<MSlider*>(d.CreateControl("MSlider", id, r, "", 1, enabled));
+    s->SetImage("img_slider_bk.png", 1);
+    s->SetThumbImage("img_slider_thumb.png");
+    s->SetMaxProgress(max);
+    s->SetProgress(value);
+    return s;
+}
+
 void BuildValues(MDialog& d, CRect a)
 {
     const int x = a.left;
@@ -28,29 +38,15 @@ void BuildValues(MDialog& d, CRect a)
     UINT id = 1200;
 
     Label(d, id++, CRect(x, y, x + 90, y + 36), "Brightness");
-    auto* bright = dynamic_cast<MSlider*>(d.CreateControl("MSlider", id++, CRect(x + 90, y, x + 390, y + 56)));
-    bright->SetImage("img_slider_bk.png", 1);
-    bright->SetThumbImage("img_slider_thumb.png");
-    bright->SetMaxProgress(4);
-    bright->SetProgress(3);
+    MSlider* bright = Slider(d, id++, CRect(x + 90, y, x + 390, y + 56), 1, 4, 3);
     bright->SetTextColor(0xFFFFFFFF);
     bright->SetTitle("Level ");
     bright->SetScale(4);
     y += 64;
 
     Label(d, id++, CRect(x, y, x + 90, y + 36), "Red");
-    auto* red = dynamic_cast<MSlider*>(d.CreateControl("MSlider", id++, CRect(x + 90, y, x + 390, y + 36)));
-    red->SetImage("img_slider_bk.png", 1);
-    red->SetThumbImage("img_slider_thumb.png");
-    red->SetMaxProgress(255);
-    red->SetProgress(200);
-    red->SetShowText(false);
-    auto* redOff = dynamic_cast<MSlider*>(d.CreateControl("MSlider", id++, CRect(x + 90, y + 40, x + 390, y + 76), "", 1, 0));
-    redOff->SetImage("img_slider_bk.png", 1);
-    redOff->SetThumbImage("img_slider_thumb.png");
-    redOff->SetMaxProgress(255);
-    redOff->SetProgress(60);
-    redOff->SetShowText(false);
+    Slider(d, id++, CRect(x + 90, y, x + 390, y + 36), 1, 255, 200)->SetShowText(false);
+    Slider(d, id++, CRect(x + 90, y + 40, x + 390, y + 76), 0, 255, 60)->SetShowText(false);
     y += 88;
 
     Label(d, id++, CRect(x, y, x + 90, y + 20), "Progress");

@@ -16,8 +16,8 @@ class CGifPicture : public MControlFont {
 public:
     CGifPicture(MObject* parent, UINT id, CRect rect, int visible, int enabled);
 
-    // The whole picture through the window's image cache (the count is not used). False
-    // when it cannot be loaded.
+    // The whole picture through the window's image cache (the count is not used), shown from
+    // its first frame. False when it cannot be loaded.
     bool SetImage(const std::string& fileName, int count) override;
     using MControlFont::SetImage;
     // Only for pictures of more than one frame: the frame to show (clamped) and whether ticks

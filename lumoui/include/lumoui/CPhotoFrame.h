@@ -25,9 +25,7 @@ protected:
     void DrawSlot(HDC dc, int slot, const CRect& rect) override;
 
 private:
-    MImagePtr m_frame;
-    CSize m_frameSlice;
-    int m_frameCount = 1;
+    ImageStrip m_frame;
     int m_edge = 0;
     int m_mode = 2;
     int m_modeEdge = 0;

@@ -7,10 +7,13 @@
 #include "lumoui/Headless.h"
 #include "lumoui/MButton.h"
 #include "lumoui/MPicture.h"
+#include "lumoui/MProgress.h"
 #include "lumoui/MText.h"
 #include "lumoui/PaintManager.h"
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 using namespace lumo;
 using lumotest::kBlue;
@@ -202,6 +205,59 @@ TEST_F(PictureTest, GifWithMouseActivationRunsOnlyUnderTheMouse)
     ASSERT_TRUE(still->SetImage("still.png", 1));
     still->SetRunState(true, 0);
     EXPECT_FALSE(still->IsAnimate()) << "a single frame never runs";
+    EXPECT_TRUE(g->IsAnimate());
+    ASSERT_TRUE(g->SetImage("anim.gif", 1));
+    EXPECT_TRUE(g->IsAnimate()) << "a new animated picture goes on running";
+    EXPECT_EQ(g->GetCurFrame(), 0);
+    ASSERT_TRUE(g->SetImage("still.png", 1));
+    EXPECT_FALSE(g->IsAnimate()) << "a still picture stops it";
+    EXPECT_FALSE(g->IsRunTimer());
+}
+
+TEST_F(PictureTest, AnimationsRunOnTheTimerThreadWhileTheWindowPaints)
+{
+    // A window of its own on the real clock: the fixture's window keeps the manual clock's
+    // paint times.
+    m_dlg.reset();
+    headless::UseManualClock(false);
+    m_dlg = std::make_unique<lumotest::TestDialog>();
+    m_hwnd = m_dlg->Open(CRect(0, 0, 400, 300));
+    std::filesystem::copy_file(
+        std::string(CLAVORA_TEST_DATA_DIR) + "/lumoui/three_frames.gif", SkinFolder() + "anim.gif");
+    auto* g = Create<CGifPicture>("CGifPicture", 40, CRect(10, 10, 70, 50), nullptr, 1, 1);
+    ASSERT_TRUE(g->SetImage("anim.gif", 1));
+    WriteStrip("slides.png", 10, 10, { kRed, kGreen });
+    auto* s = Create<CSliderPicture>("CSliderPicture", 41, CRect(80, 10, 140, 50), nullptr, 1, 1);
+    ASSERT_TRUE(s->SetImage("slides.png", 2));
+    auto* p = Create<MProgress>("MProgress", 42, CRect(10, 60, 140, 70), nullptr, 1, 1);
+    g->SetRunState(true, 0);
+    s->SetRun(true);
+    p->SetRun(true);
+    m_dlg->SetMTimer(1);
+    int seen = 0;
+    int last = g->GetCurFrame();
+    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (seen < 4 && std::chrono::steady_clock::now() < until) {
+        MSG msg;
+        if (GetMessageW(&msg)) {
+            DispatchMessageW(&msg);
+        }
+        if (g->GetCurFrame() != last) {
+            last = g->GetCurFrame();
+            ++seen;
+        }
+    }
+    m_dlg->KillMTimer(m_dlg->GetMTimerID());
+    EXPECT_GE(seen, 4);
+    // The last frame's repaint request reaches the window thread first, its paint follows
+    // once the paint interval has passed.
+    for (int i = 0; i < 3; ++i) {
+        headless::PumpMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    headless::PumpMessages();
+    const ARGB frames[] = { kRed, kGreen, kBlue };
+    EXPECT_EQ(Pixel(40, 30), frames[g->GetCurFrame()]) << "the shown frame is the current one";
 }
 
 TEST_F(PictureTest, PhotoFrameClicksAndFramesThePhoto)
