@@ -20,7 +20,9 @@ bool CCheckButton::SetCheck(bool check)
     return m_check;
 }
 
-void CCheckButton::ApplyCheck(bool check)
+void CCheckButton::ApplyCheck(bool check) { SetCheckFlag(check); }
+
+void CCheckButton::SetCheckFlag(bool check)
 {
     if (check != m_check) {
         m_check = check;

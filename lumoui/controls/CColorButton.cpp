@@ -38,18 +38,25 @@ void CColorButton::SetShowBorder(bool show)
 
 bool CColorButton::SetCheck(bool check)
 {
-    if (!IsEnabled()) {
-        return m_check;
-    }
-    if (check) {
-        CheckInGroup();
-    } else {
-        ApplyCheck(false);
+    if (IsEnabled()) {
+        ApplyCheck(check);
     }
     return m_check;
 }
 
 void CColorButton::ApplyCheck(bool check)
+{
+    if (check) {
+        for (CColorButton* other : GroupSiblings(*this)) {
+            if (other->IsVisible() && other->IsEnabled()) {
+                other->SetCheckFlag(false);
+            }
+        }
+    }
+    SetCheckFlag(check);
+}
+
+void CColorButton::SetCheckFlag(bool check)
 {
     if (check != m_check) {
         m_check = check;
@@ -57,19 +64,9 @@ void CColorButton::ApplyCheck(bool check)
     }
 }
 
-void CColorButton::CheckInGroup()
-{
-    for (CColorButton* other : GroupSiblings(*this)) {
-        if (other->IsVisible() && other->IsEnabled()) {
-            other->ApplyCheck(false);
-        }
-    }
-    ApplyCheck(true);
-}
-
 void CColorButton::OnPress()
 {
-    CheckInGroup();
+    ApplyCheck(true);
     SendMessageW(NOTIFY_PRESS, 0, 0);
 }
 

@@ -9,27 +9,16 @@ CRadioButton::CRadioButton(MObject* parent, UINT id, CRect rect, const char* tit
 {
 }
 
-bool CRadioButton::SetCheck(bool check)
+void CRadioButton::Activate() { ApplyCheck(true); }
+
+void CRadioButton::ApplyCheck(bool check)
 {
-    if (!IsEnabled()) {
-        return m_check;
-    }
     if (check) {
-        CheckInGroup();
-    } else {
-        ApplyCheck(false);
+        for (CRadioButton* other : GroupSiblings(*this)) {
+            other->SetCheckFlag(false);
+        }
     }
-    return m_check;
-}
-
-void CRadioButton::Activate() { CheckInGroup(); }
-
-void CRadioButton::CheckInGroup()
-{
-    for (CRadioButton* other : GroupSiblings(*this)) {
-        other->ApplyCheck(false);
-    }
-    ApplyCheck(true);
+    SetCheckFlag(check);
 }
 
 LUMO_REGISTER_CONTROL(CRadioButton, kWindowFactory | kContainerFactory)

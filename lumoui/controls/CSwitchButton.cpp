@@ -1,11 +1,8 @@
 #include "lumoui/CSwitchButton.h"
 
 #include "controls/SlotCache.h"
-#include "lumoui/MRender.h"
 #include "lumoui/Messages.h"
-#include "lumoui/PaintManager.h"
 
-#include <algorithm>
 
 namespace lumo {
 
@@ -22,25 +19,11 @@ CSwitchButton::CSwitchButton(MObject* parent, UINT id, CRect rect, int visible, 
 {
 }
 
-bool CSwitchButton::LoadStrip(const std::string& file, int count, Strip& strip) const
-{
-    ImgResInfo* info = m_manager->AddImgResInfo(file, count);
-    if (!info) {
-        return false;
-    }
-    strip.image = info->image;
-    strip.slice = CSize(info->sliceWidth, info->sliceHeight);
-    return true;
-}
-
 bool CSwitchButton::SetImage(const std::string& onFile, const std::string& offFile, int count)
 {
-    if (!m_manager || count <= 0) {
-        return false;
-    }
-    Strip on;
-    Strip off;
-    if (!LoadStrip(onFile, count, on) || !LoadStrip(offFile, count, off)) {
+    ImageStrip on;
+    ImageStrip off;
+    if (!on.Load(m_manager, onFile, count) || !off.Load(m_manager, offFile, count)) {
         return false;
     }
     m_on = on;
@@ -107,15 +90,8 @@ void CSwitchButton::DrawControl(HDC& hdc, CRect)
     // Slots: the off strip's four looks, then the on strip's.
     int slot = (m_check ? kSlicesPerStrip : 0) + ShownSlice();
     DrawSlotCache(*this, hdc, 2 * kSlicesPerStrip, slot, [this](HDC dc, int i, const CRect& rect) {
-        const Strip& strip = i >= kSlicesPerStrip ? m_on : m_off;
-        if (!strip.image || strip.slice.cx <= 0) {
-            return;
-        }
-        int slices = std::max(1, strip.image->GetWidth() / strip.slice.cx);
-        int index = std::min(i % kSlicesPerStrip, slices - 1);
-        CPoint at(rect.left, rect.top + (rect.Height() - strip.slice.cy) / 2);
-        MRender::DrawImage(dc, strip.image.get(), CRect(at, strip.slice), index * strip.slice.cx, 0, strip.slice.cx,
-            strip.slice.cy);
+        const ImageStrip& strip = i >= kSlicesPerStrip ? m_on : m_off;
+        strip.DrawAt(dc, i % kSlicesPerStrip, CPoint(rect.left, rect.top + (rect.Height() - strip.GetSliceSize().cy) / 2));
     });
 }
 

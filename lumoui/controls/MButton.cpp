@@ -3,7 +3,6 @@
 #include "controls/SlotCache.h"
 #include "lumoui/MRender.h"
 #include "lumoui/Messages.h"
-#include "lumoui/PaintManager.h"
 #include "lumoui/WindowApi.h"
 
 #include <algorithm>
@@ -27,16 +26,9 @@ MButton::MButton(MObject* parent, UINT id, CRect rect, const char* title, int vi
 
 bool MButton::SetIconImage(const std::string& fileName, int count)
 {
-    if (!m_manager || count <= 0) {
+    if (!m_icon.Load(m_manager, fileName, count)) {
         return false;
     }
-    ImgResInfo* info = m_manager->AddImgResInfo(fileName, count);
-    if (!info) {
-        return false;
-    }
-    m_icon = info->image;
-    m_iconSize = CSize(info->sliceWidth, info->sliceHeight);
-    m_iconCount = std::max(1, info->image->GetWidth() / std::max(1, info->sliceWidth));
     UpdateControl(true);
     return true;
 }
@@ -137,20 +129,18 @@ void MButton::DrawIconAndTitle(HDC dc, int slot, const CRect& rect, ARGB color) 
 {
     const std::string title = GetDrawnTitle();
     const UINT flags = StringFormatFlagsNoWrap | StringFormatFlagsMeasureTrailingSpaces;
-    if (!m_icon || m_iconSize.cx <= 0) {
+    if (!m_icon.IsLoaded()) {
         MRender::DrawTextW(dc, title, GetFont(), rect, color, StringFormat::FromDT(m_hAlign, m_vAlign, flags));
         return;
     }
+    const CSize icon = m_icon.GetSliceSize();
     CSize text = title.empty() ? CSize() : MRender::GetTextBounds(title, GetFont());
     int gap = title.empty() ? 0 : kIconGap;
-    CSize group(m_iconSize.cx + gap + text.cx, std::max(m_iconSize.cy, text.cy));
+    CSize group(icon.cx + gap + text.cx, std::max(icon.cy, text.cy));
     CPoint at = MRender::GetOriginPoint(rect, group, m_hAlign, m_vAlign);
-    int iconTop = at.y + (group.cy - m_iconSize.cy) / 2;
-    int index = std::min(slot, m_iconCount - 1);
-    MRender::DrawImage(dc, m_icon.get(), CRect(CPoint(at.x, iconTop), m_iconSize), index * m_iconSize.cx, 0,
-        m_iconSize.cx, m_iconSize.cy);
+    m_icon.DrawAt(dc, slot, CPoint(at.x, at.y + (group.cy - icon.cy) / 2));
     if (!title.empty()) {
-        CRect textRect(at.x + m_iconSize.cx + gap, rect.top, rect.right, rect.bottom);
+        CRect textRect(at.x + icon.cx + gap, rect.top, rect.right, rect.bottom);
         MRender::DrawTextW(dc, title, GetFont(), textRect, color, StringFormat::FromDT(DT_LEFT, m_vAlign, flags));
     }
 }

@@ -1,5 +1,6 @@
 #include "lumoui/MProgress.h"
 
+#include "controls/AnimationTicks.h"
 #include "controls/SlotCache.h"
 #include "lumoui/MRender.h"
 #include "lumoui/PaintManager.h"
@@ -49,10 +50,7 @@ void MProgress::SetRun(bool run)
 {
     m_tick = 0;
     m_running = run;
-    if (run) {
-        AddMTimer();
-    }
-    SetRunTimer(run);
+    RunOnAnimationTicks(*this, run);
     UpdateControl(true);
 }
 

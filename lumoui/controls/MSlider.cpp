@@ -74,15 +74,10 @@ void MSlider::SetScale(int divisions)
 
 bool MSlider::SetThumbImage(const std::string& fileName)
 {
-    if (!m_manager) {
+    if (!m_thumb.Load(m_manager, fileName, kThumbSlices)) {
         return false;
     }
-    ImgResInfo* info = m_manager->AddImgResInfo(fileName, kThumbSlices);
-    if (!info) {
-        return false;
-    }
-    m_thumb = info->image;
-    m_thumbSize = CSize(info->sliceWidth, info->sliceHeight);
+    m_thumbSize = m_thumb.GetSliceSize();
     UpdateControl(true);
     return true;
 }
@@ -217,7 +212,7 @@ void MSlider::DrawTrack(HDC dc, const CRect& rect) const
     MRender::DrawImage(dc, img, CRect(rect.left + kEmptyLeft, rect.top + kTrackTop,
         rect.left + kEmptyLeft + rect.Width() - kEmptyShrink, rect.top + kTrackTop + half), 0, half, img->GetWidth(),
         half);
-    if (!m_thumb || m_min >= m_max) {
+    if (!m_thumb.IsLoaded() || m_min >= m_max) {
         return;
     }
     // The filled part is cut from the image's left edge; only a fill wider than the image
@@ -246,10 +241,9 @@ void MSlider::DrawControl(HDC& hdc, CRect)
     DrawSlotCache(*this, hdc, 1, 0, [this](HDC dc, int, const CRect& rect) {
         DrawTrack(dc, rect);
         DrawScale(dc, rect);
-        if (m_thumb && m_min < m_max) {
+        if (m_min < m_max) {
             int slice = !IsEnabled() ? kThumbDisabledSlice : (m_thumbHot || m_dragging) ? kThumbHotSlice : 0;
-            MRender::DrawImage(dc, m_thumb.get(), CRect(CPoint(rect.left + GetThumbPos(), rect.top), m_thumbSize),
-                slice * m_thumbSize.cx, 0, m_thumbSize.cx, m_thumbSize.cy);
+            m_thumb.DrawAt(dc, slice, CPoint(rect.left + GetThumbPos(), rect.top));
         }
         if (m_showText) {
             char number[16];

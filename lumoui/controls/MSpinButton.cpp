@@ -1,6 +1,7 @@
 #include "lumoui/MSpinButton.h"
 
 #include "controls/SlotCache.h"
+#include "lumoui/ButtonState.h"
 #include "lumoui/MRender.h"
 #include "lumoui/Messages.h"
 #include "lumoui/PaintManager.h"
@@ -40,13 +41,10 @@ MSpinButton::~MSpinButton()
 
 void MSpinButton::InitControl(PaintManager* manager)
 {
-    ImgResInfo* up = manager ? manager->AddImgResInfo("img_spin_up.png", kArrowSlices) : nullptr;
-    ImgResInfo* down = manager ? manager->AddImgResInfo("img_spin_down.png", kArrowSlices) : nullptr;
-    if (up && down) {
-        m_up = up->image;
-        m_down = down->image;
-        m_arrowSize = CSize(up->sliceWidth, up->sliceHeight);
+    if (m_up.Load(manager, "img_spin_up.png", kArrowSlices)) {
+        m_arrowSize = m_up.GetSliceSize();
     }
+    m_down.Load(manager, "img_spin_down.png", kArrowSlices);
 }
 
 void MSpinButton::SetRange(int min, int max)
@@ -234,14 +232,12 @@ void MSpinButton::DrawBox(HDC dc, const CRect& rect) const
         StringFormat::FromDT(m_hAlign, m_vAlign, StringFormatFlagsNoWrap));
 }
 
-void MSpinButton::DrawArrow(HDC dc, const MImage* image, CSize slice, Arrow which, const CRect& rect) const
+void MSpinButton::DrawArrow(HDC dc, const ImageStrip& strip, Arrow which, const CRect& rect) const
 {
-    if (!image || slice.cx <= 0) {
-        return;
-    }
-    int state = !IsEnabled() ? 3 : m_pressed == which ? 2 : m_hot == which ? 1 : 0;
-    CPoint at(rect.left + (rect.Width() - slice.cx) / 2, rect.top + (rect.Height() - slice.cy) / 2);
-    MRender::DrawImage(dc, image, CRect(at, slice), state * slice.cx, 0, slice.cx, slice.cy);
+    int state = !IsEnabled() ? BUTTON_DISABLED : m_pressed == which ? BUTTON_PRESSED
+        : m_hot == which                                            ? BUTTON_HOVER
+                                                                    : BUTTON_NORMAL;
+    strip.DrawCentred(dc, state, rect);
 }
 
 void MSpinButton::DrawControl(HDC& hdc, CRect)
@@ -253,8 +249,8 @@ void MSpinButton::DrawControl(HDC& hdc, CRect)
         CRect down = GetDownRect();
         up.OffsetRect(rect.left - GetRect().left, rect.top - GetRect().top);
         down.OffsetRect(rect.left - GetRect().left, rect.top - GetRect().top);
-        DrawArrow(dc, m_up.get(), m_arrowSize, ARROW_UP, up);
-        DrawArrow(dc, m_down.get(), m_arrowSize, ARROW_DOWN, down);
+        DrawArrow(dc, m_up, ARROW_UP, up);
+        DrawArrow(dc, m_down, ARROW_DOWN, down);
     });
 }
 

@@ -15,7 +15,7 @@ public:
 
     // Nothing on a disabled button; otherwise sets the check, repainting when it changed.
     // Returns the check.
-    virtual bool SetCheck(bool check);
+    bool SetCheck(bool check);
     bool GetCheck() const { return m_check; }
     // The state as one number: 0-3 unchecked, 4-7 checked (normal, hover, pressed, disabled).
     int GetCheckState() const { return m_state + (m_check ? kCheckedStateOffset : 0); }
@@ -30,8 +30,11 @@ protected:
     void OnClick() override;
     // What a click or a key does to the check: a check box toggles it.
     virtual void Activate();
-    // Sets the check and repaints when it changed.
-    void ApplyCheck(bool check);
+    // Sets the check, whatever the enabled state; a radio button checking itself also
+    // unchecks its group.
+    virtual void ApplyCheck(bool check);
+    // Only the flag, repainting when it changed.
+    void SetCheckFlag(bool check);
 
     static constexpr int kTitleGap = 8;
     static constexpr ARGB kDisabledCheckText = 0xFE808080;

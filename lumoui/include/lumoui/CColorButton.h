@@ -41,8 +41,9 @@ protected:
     void OnPress() override;
 
 private:
-    void CheckInGroup();
+    // Checking also unchecks the visible, enabled members of the group.
     void ApplyCheck(bool check);
+    void SetCheckFlag(bool check);
 
     COLORREF m_color = 0;
     bool m_check = false;

@@ -30,6 +30,7 @@ protected:
     void OnClick() override;
 
 private:
+    // Checking also unchecks the rest of the group.
     void ApplyCheck(bool check);
 
     bool m_check = false;

@@ -15,16 +15,14 @@ public:
 
     const char* GetClassNameW() const override { return "RadioButton"; }
 
-    bool SetCheck(bool check) override;
     void SetGroupName(const std::string& group) { m_group = group; }
     const std::string& GetGroupName() const { return m_group; }
 
 protected:
     void Activate() override;
+    void ApplyCheck(bool check) override;
 
 private:
-    void CheckInGroup();
-
     std::string m_group;
 };
 

@@ -7,6 +7,7 @@
 
 #include "lumoui/ButtonState.h"
 #include "lumoui/ControlFactory.h"
+#include "lumoui/ImageStrip.h"
 #include "lumoui/MControlFont.h"
 
 namespace lumo {
@@ -30,15 +31,10 @@ public:
     void SetControlEnabled(bool enabled) override;
 
 private:
-    struct Strip {
-        MImagePtr image;
-        CSize slice;
-    };
-    bool LoadStrip(const std::string& file, int count, Strip& strip) const;
     int ShownSlice() const;
 
-    Strip m_on;
-    Strip m_off;
+    ImageStrip m_on;
+    ImageStrip m_off;
     bool m_check = false;
     bool m_pressed = false;
 };

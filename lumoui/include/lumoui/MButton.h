@@ -12,6 +12,7 @@
 
 #include "lumoui/ButtonState.h"
 #include "lumoui/ControlFactory.h"
+#include "lumoui/ImageStrip.h"
 #include "lumoui/MControlFont.h"
 
 #include <string>
@@ -61,9 +62,7 @@ protected:
     static constexpr ARGB kDisabledText = 0xFF808080;
 
     int m_state = BUTTON_NORMAL;
-    MImagePtr m_icon;
-    CSize m_iconSize;
-    int m_iconCount = 1;
+    ImageStrip m_icon;
 };
 
 } // namespace lumo

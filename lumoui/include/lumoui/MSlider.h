@@ -9,6 +9,7 @@
 // every change while dragging, NOTIFY_CLICK (0, 0) on the release and per wheel step.
 
 #include "lumoui/ControlFactory.h"
+#include "lumoui/ImageStrip.h"
 #include "lumoui/MControlFont.h"
 
 namespace lumo {
@@ -59,7 +60,7 @@ private:
     int m_min = 0;
     int m_max = 10;
     CSize m_thumbSize { 36, 36 };
-    MImagePtr m_thumb;
+    ImageStrip m_thumb;
     bool m_showText = true;
     int m_scale = 0;
     bool m_thumbHot = false;

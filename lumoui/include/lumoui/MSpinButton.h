@@ -9,6 +9,7 @@
 // Backspace only when it changed the value.
 
 #include "lumoui/ControlFactory.h"
+#include "lumoui/ImageStrip.h"
 #include "lumoui/MControlFont.h"
 
 #include <string>
@@ -56,7 +57,7 @@ protected:
     int Wrap(long long value) const;
     Arrow ArrowAt(CPoint pt) const;
     void DrawBox(HDC dc, const CRect& rect) const;
-    void DrawArrow(HDC dc, const MImage* image, CSize slice, Arrow which, const CRect& rect) const;
+    void DrawArrow(HDC dc, const ImageStrip& strip, Arrow which, const CRect& rect) const;
 
     int m_min = 0;
     int m_max = 100;
@@ -65,8 +66,9 @@ protected:
     Arrow m_hot = ARROW_NONE;
     Arrow m_pressed = ARROW_NONE;
     int m_heldTicks = 0;
-    MImagePtr m_up;
-    MImagePtr m_down;
+    ImageStrip m_up;
+    ImageStrip m_down;
+    // The arrows' column is as wide as their pictures.
     CSize m_arrowSize { kDefaultArrowWidth, 12 };
 };
 
