@@ -19,7 +19,7 @@ constexpr ARGB kGreyText = 0xFF808080;
 } // namespace
 
 MRichEdit::MRichEdit(MObject* parent, UINT id, CRect rect, const char* title, int visible, int enabled)
-    : MControlFont(parent, id, rect, visible != 0, enabled != 0)
+    : EditHostControl(parent, id, rect, visible != 0, enabled != 0)
 {
     m_editor.Model().SetMultiLine(true);
     m_title = title ? title : "";
@@ -102,43 +102,12 @@ void MRichEdit::DrawControl(HDC& hdc, CRect)
     m_editor.Draw(hdc);
 }
 
-void MRichEdit::SetControlRect(CRect rect)
-{
-    MControlFont::SetControlRect(rect);
-    m_editor.SetRect(TextRect());
-}
-
-void MRichEdit::SetControlVisible(bool visible)
-{
-    if (!visible) {
-        m_editor.End(EditEnd::Closed);
-    }
-    MControlFont::SetControlVisible(visible);
-}
-
 void MRichEdit::SetControlEnabled(bool enabled)
 {
     if (!enabled) {
-        m_editor.End(EditEnd::Closed);
         m_pressed = false;
     }
-    MControlFont::SetControlEnabled(enabled);
-}
-
-bool MRichEdit::SetControlFocus(bool focus)
-{
-    if (!focus) {
-        m_editor.End(EditEnd::FocusLost);
-    }
-    return MControlFont::SetControlFocus(focus);
-}
-
-LRESULT MRichEdit::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (m_editor.OnWindowMessage(msg, wParam, lParam)) {
-        return 1;
-    }
-    return MControlFont::OnWindowMessage(msg, wParam, lParam);
+    EditHostControl::SetControlEnabled(enabled);
 }
 
 bool MRichEdit::OnControlMouseMove(UINT flags, CPoint pt)
@@ -149,7 +118,7 @@ bool MRichEdit::OnControlMouseMove(UINT flags, CPoint pt)
 bool MRichEdit::OnControlSetCursor(UINT flags, CPoint pt)
 {
     if (!m_rect.PtInRect(pt)) {
-        return MControlFont::OnControlSetCursor(flags, pt);
+        return EditHostControl::OnControlSetCursor(flags, pt);
     }
     ::lumo::SetCursor(IsEnabled() ? IDC_IBEAM : IDC_ARROW);
     return true;
