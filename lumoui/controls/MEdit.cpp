@@ -173,9 +173,6 @@ void MEdit::ShowEdit()
     if (!m_editor.Begin(GetTextRect(), m_title, true)) {
         return;
     }
-    if (m_manager->GetFocusControl() != this) {
-        m_manager->SetFocusControl(this);
-    }
     UpdateControl(false);
     SendMessageW(NOTIFY_EDITBEGIN, 0, 0);
 }

@@ -102,7 +102,7 @@ public:
 
     // Editing ----------------------------------------------------------------------------------------
     // Shows the editor over `rect` with `text`, all selected or the caret at the end, and takes
-    // the caret and the window's text input (ending another control's edit). While active,
+    // the focus, the caret and the window's text input (ending another control's edit). While active,
     // a second Begin only moves the field and replaces text and selection. False without a
     // paint manager.
     bool Begin(const CRect& rect, const std::string& text, bool selectAll);

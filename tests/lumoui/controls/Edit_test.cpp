@@ -273,6 +273,42 @@ TEST_F(EditTest, HidingOrDisablingWhileEditingEndsTheEdit)
     EXPECT_EQ(m_dlg->Count(NOTIFY_EDITEND), 2);
 }
 
+TEST_F(EditTest, AnEditInsideAContainerKeepsEditingWhilePressedInside)
+{
+    lumotest::TestControl* box = m_dlg->Add(1, CRect(0, 0, 300, 200));
+    auto* edit = static_cast<MEdit*>(box->CreateChild("MEdit", 3, CRect(10, 10, 210, 40)));
+    ASSERT_NE(edit, nullptr);
+    edit->SetTitle("inside");
+    m_dlg->GetPaintManager().Invalidate();
+    Click(50, 25);
+    ASSERT_TRUE(edit->IsEditing());
+    Click(14, 25);
+    EXPECT_TRUE(edit->IsEditing());
+    EXPECT_EQ(edit->GetEditor().Model().GetCaret(), 0u);
+    EXPECT_EQ(m_dlg->Count(NOTIFY_EDITEND), 0);
+    // Typing reaches the nested editor; a press on the container beside it ends the edit.
+    Type("x");
+    EXPECT_EQ(edit->GetEditText(), "xinside");
+    Click(150, 150);
+    EXPECT_FALSE(edit->IsEditing());
+    EXPECT_EQ(m_dlg->Count(NOTIFY_EDITEND), 1);
+}
+
+TEST_F(EditTest, OpeningAnEditorEndsTheOneOpenElsewhere)
+{
+    MEdit* first = AddEdit(1, CRect(10, 10, 210, 40), "a");
+    MEdit* second = AddEdit(2, CRect(10, 50, 210, 80), "b");
+    Click(50, 25);
+    second->ShowEdit();
+    EXPECT_FALSE(first->IsEditing());
+    EXPECT_TRUE(second->IsEditing());
+    EXPECT_EQ(m_dlg->GetPaintManager().GetFocusControl(), second);
+    EXPECT_EQ(m_dlg->GetPaintManager().GetTextInputControl(), second);
+    Type("z");
+    EXPECT_EQ(first->GetEditText(), "a");
+    EXPECT_EQ(second->GetEditText(), "z");
+}
+
 TEST_F(EditTest, FrameSlicesFollowTheState)
 {
     WriteSkinPng("edit.png", 160, 32, [](int x, int) -> uint32_t {
