@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kTextInset = 4;
 constexpr ARGB kGreyText = 0xFF808080;
+constexpr ARGB kEditingBorder = 0xFF007ACC;
 
 } // namespace
 
@@ -96,7 +97,9 @@ void MRichEdit::DrawControl(HDC& hdc, CRect)
         MRender::DrawRectangle(cache.GetDC(), CRect(0, 0, w, h), m_border);
     }
     MRender::BitBlt(hdc, m_rect.left, m_rect.top, w, h, GetMemDC().GetSurface(), 0, 0);
-    if (!IsEditing()) {
+    if (IsEditing()) {
+        MRender::DrawRectangle(hdc, m_rect, kEditingBorder);
+    } else {
         SyncEditor();
     }
     m_editor.Draw(hdc);
@@ -140,6 +143,7 @@ bool MRichEdit::OnControlLButtonDown(UINT flags, CPoint pt)
             return true;
         }
         m_editor.Model().SetSel(start, end);
+        UpdateControl(false);
     }
     CRect text = TextRect();
     CPoint inside(std::clamp(pt.x, text.left, text.right - 1), std::clamp(pt.y, text.top, text.bottom - 1));
@@ -161,6 +165,10 @@ bool MRichEdit::OnControlScroll(bool, UINT down, CPoint) { return m_editor.OnScr
 
 void MRichEdit::OnEditorChanged(InlineEditor& editor) { m_title = editor.GetText(); }
 
-void MRichEdit::OnEditorEnded(InlineEditor& editor, EditEnd) { m_title = editor.GetText(); }
+void MRichEdit::OnEditorEnded(InlineEditor& editor, EditEnd)
+{
+    m_title = editor.GetText();
+    UpdateControl(false);
+}
 
 } // namespace lumo

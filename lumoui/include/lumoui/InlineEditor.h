@@ -34,7 +34,10 @@
 //   };
 //
 // The host also ends the edit when it is hidden, disabled or deleted (the destructor gives the
-// caret and text input back without notifying) and calls SetRect when the field moves.
+// caret and text input back without notifying) and calls SetRect when the field moves or
+// scrolls. Begin(rect, text, false) puts the caret after the text. Controls that derive from
+// MControlFont can take EditHostControl as their base, which does the focus, visibility and
+// text-input routing above.
 
 #include "lumoui/Graphics.h"
 #include "lumoui/TextEditModel.h"

@@ -30,7 +30,8 @@ public:
 
     // Text ------------------------------------------------------------------------------------
     // SetTitle does nothing for an unchanged text; otherwise the text also goes into an open
-    // editor. GetTitle/GetControlTitle first end any edit.
+    // editor. GetControlTitle first ends any edit (GetTitle only reads the stored text, which
+    // follows every change while editing).
     void SetControlTitle(const std::string& title) override;
     std::string GetControlTitle() override;
     // The editor's text while editing, otherwise the stored text.
