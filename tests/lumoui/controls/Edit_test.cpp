@@ -193,8 +193,19 @@ TEST_F(EditTest, CompositionShowsUntilCommittedAndCommitsOnce)
     Click(50, 25);
     Key(VK_END);
     m_dlg->m_notes.clear();
+    auto field = [&] {
+        std::vector<ARGB> pixels;
+        for (int x = 16; x < 200; ++x) {
+            for (int y = 12; y < 38; ++y) {
+                pixels.push_back(headless::GetPixel(m_hwnd, x, y));
+            }
+        }
+        return pixels;
+    };
+    auto before = field();
     headless::Composition("zhong", 5);
     Flush();
+    EXPECT_NE(field(), before) << "the composition is drawn in the field";
     EXPECT_EQ(edit->GetEditor().GetComposition(), "zhong");
     EXPECT_EQ(edit->GetEditText(), "x");
     EXPECT_TRUE(m_dlg->m_notes.empty());
@@ -307,6 +318,19 @@ TEST_F(EditTest, OpeningAnEditorEndsTheOneOpenElsewhere)
     Type("z");
     EXPECT_EQ(first->GetEditText(), "a");
     EXPECT_EQ(second->GetEditText(), "z");
+}
+
+TEST_F(EditTest, MultiLineEditTakesEnterAsANewLine)
+{
+    MEdit* edit = AddEdit(1, CRect(10, 10, 210, 100), "one");
+    edit->EnableMultLine(true);
+    Click(50, 25);
+    Key(VK_END);
+    Key(VK_RETURN);
+    Type("two");
+    EXPECT_TRUE(edit->IsEditing());
+    EXPECT_EQ(edit->GetEditText(), "one\ntwo");
+    EXPECT_EQ(m_dlg->Count(NOTIFY_EDITEND), 0);
 }
 
 TEST_F(EditTest, FrameSlicesFollowTheState)
