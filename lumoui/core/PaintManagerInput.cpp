@@ -128,23 +128,15 @@ LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         OnTimer(static_cast<UINT>(wParam));
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(static_cast<UINT>(wParam), PointOf(lParam));
-        return 1;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK:
-        OnButtonDown(msg, static_cast<UINT>(wParam), PointOf(lParam));
-        return 1;
-    case WM_LBUTTONUP:
-        OnLButtonUp(static_cast<UINT>(wParam), PointOf(lParam));
-        return 1;
     case WM_MOUSEWHEEL:
-        return OnMouseWheel(wParam, lParam);
     case WM_MOUSELEAVE:
-        OnMouseLeave();
-        return 1;
+        return OnMouseMessage(msg, wParam, lParam);
     case WM_LUMO_DRAGTEST:
         return WouldDragAt(PointOf(lParam)) ? 1 : 0;
     case WM_LUMO_UPDATES:
@@ -152,6 +144,27 @@ LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 1;
     default:
         return 0;
+    }
+}
+
+LRESULT PaintManager::OnMouseMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    UINT flags = static_cast<UINT>(wParam);
+    switch (msg) {
+    case WM_MOUSEMOVE:
+        OnMouseMove(flags, PointOf(lParam));
+        return 1;
+    case WM_LBUTTONUP:
+        OnLButtonUp(flags, PointOf(lParam));
+        return 1;
+    case WM_MOUSEWHEEL:
+        return OnMouseWheel(wParam, lParam);
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
+        return 1;
+    default:
+        OnButtonDown(msg, flags, PointOf(lParam));
+        return 1;
     }
 }
 

@@ -84,6 +84,14 @@ public:
         m_notes.push_back(Note { id, code, wParam, lParam });
         return 0;
     }
+    // Messages of the application range (WM_APP and above) reaching the window.
+    lumo::LRESULT OnWindowMessage(lumo::UINT msg, lumo::WPARAM wParam, lumo::LPARAM lParam) override
+    {
+        if (msg >= lumo::WM_APP) {
+            m_appMessages.push_back(lumo::MSG { GetSafeHwnd(), msg, wParam, lParam, 0, {} });
+        }
+        return lumo::MDialog::OnWindowMessage(msg, wParam, lParam);
+    }
     int Count(lumo::UINT code) const
     {
         int n = 0;
@@ -98,6 +106,7 @@ public:
     }
 
     std::vector<Note> m_notes;
+    std::vector<lumo::MSG> m_appMessages;
     int m_initUI = 0;
     int m_uiSize = 0;
     lumo::CRect m_initClient;

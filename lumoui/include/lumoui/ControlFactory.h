@@ -3,10 +3,11 @@
 // Building controls from a class-name string. Two lists exist: the window-level list
 // (dialogs and popups: MDialog::CreateControl / CreateArea) and the container list
 // (MControl::CreateChildControl, used by MPanel and its descendants). A control class
-// registers itself in its own .cpp file:
+// registers itself in its own .cpp file, inside namespace lumo, under its class name:
 //
-//     LUMO_REGISTER_CONTROL(MButton, lumo::kWindowFactory | lumo::kContainerFactory);
+//     LUMO_REGISTER_CONTROL(MButton, kWindowFactory | kContainerFactory)
 //
+// or under another name with LUMO_REGISTER_CONTROL_AS(Class, "Name", lists).
 // The class needs one of the constructor forms (parent, id, rect, then):
 //     (const char* title, int visible, int enabled)   (const char* title, int visible)
 //     (int visible, int enabled)                      (int visible)
