@@ -191,10 +191,13 @@ TEST_F(ComboTest, TheListScrollsByWheelAndThumb)
 TEST_F(ComboTest, PressOutsideOrOnTheComboClosesWithoutReopening)
 {
     MComboBox* box = OpenWithCombo(CRect(100, 100, 500, 400), CRect(10, 10, 210, 40), 3);
+    m_dlg->Add(7, CRect(250, 200, 350, 280));
     Click(m_hwnd, 50, 25);
     ASSERT_TRUE(box->IsOpen());
+    // The press that closes the drop-down goes no further.
     Click(m_hwnd, 300, 250);
     EXPECT_FALSE(box->IsOpen());
+    EXPECT_TRUE(m_dlg->m_notes.empty());
     Click(m_hwnd, 50, 25);
     ASSERT_TRUE(box->IsOpen());
     Click(m_hwnd, 50, 25);
