@@ -42,6 +42,9 @@ bool CComboBoxWnd::Open(HWND owner, const CRect& comboScreen, Options options)
     CRect rect = PlaceDropDown(comboScreen, static_cast<int>(m_options.items.size()), GetWorkAreaNear(comboScreen));
     SetLayeredWindow(true);
     EnableWndDrag(false);
+    // Like a menu: a press outside closes the drop-down (and goes no further), as does the
+    // loss of activation.
+    EnableAutoClose(true);
     if (!m_options.backImage.empty() && LoadBKImage(m_options.backImage)) {
         SetBackMode(BACKMODE_FRAME, kBackEdge);
     }
@@ -67,14 +70,6 @@ void CComboBoxWnd::InitUI(CRect client)
     SetFocusControl(list);
 }
 
-bool CComboBoxWnd::GetClosingPress(CPoint* screen) const
-{
-    if (m_closingPress && screen) {
-        *screen = m_closingPoint;
-    }
-    return m_closingPress;
-}
-
 CComboBoxList* CComboBoxWnd::GetList() const { return static_cast<CComboBoxList*>(GetControl(kListID)); }
 
 LRESULT CComboBoxWnd::OnMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM lParam)
@@ -88,16 +83,7 @@ LRESULT CComboBoxWnd::OnMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM
 
 LRESULT CComboBoxWnd::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    bool deactivated = msg == WM_NCACTIVATE && wParam == 0;
-    bool escape = msg == WM_KEYDOWN && wParam == VK_ESCAPE;
-    if (deactivated) {
-        // Activation moves on before the press that moved it is handled; remember where
-        // that press is, so the combo under it does not open again at once.
-        CPoint cursor;
-        m_closingPress = (GetKeyState(VK_LBUTTON) & 0x8000) && GetCursorPos(&cursor);
-        m_closingPoint = cursor;
-    }
-    if (deactivated || escape) {
+    if (msg == WM_KEYDOWN && wParam == VK_ESCAPE) {
         CloseWindow();
     }
     return MPopupWnd::OnWindowMessage(msg, wParam, lParam);

@@ -6,7 +6,6 @@
 #include "lumoui/WindowApi.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace lumo {
 
@@ -179,12 +178,6 @@ LRESULT MComboBox::OnMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM lP
     if (code == NOTIFY_POPUPCLOSED) {
         m_open = false;
         m_states.Enable(IsEnabled());
-        // The press that took the drop-down's activation away may be on this very combo.
-        CPoint press;
-        HWND owner = m_manager ? m_manager->GetHWND() : nullptr;
-        if (m_dropDown && m_dropDown->GetClosingPress(&press) && ScreenToClient(owner, &press)) {
-            m_ignorePress = m_rect.PtInRect(press);
-        }
         UpdateControl(false);
         return 0;
     }
@@ -244,9 +237,6 @@ bool MComboBox::OnControlMouseMove(UINT, CPoint pt)
 
 bool MComboBox::OnControlLButtonDown(UINT, CPoint pt)
 {
-    if (m_ignorePress) {
-        return true;
-    }
     bool started = m_states.Press(IsEnabled(), m_rect.PtInRect(pt));
     if (started) {
         UpdateControl(false);
@@ -259,9 +249,6 @@ bool MComboBox::OnControlLButtonUp(UINT, CPoint pt)
     bool inside = m_rect.PtInRect(pt);
     bool changed = false;
     bool click = m_states.Release(IsEnabled(), inside, &changed);
-    if (std::exchange(m_ignorePress, false)) {
-        click = false;
-    }
     if (changed) {
         UpdateControl(false);
     }

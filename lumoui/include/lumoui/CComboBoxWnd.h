@@ -5,8 +5,9 @@
 // show (height = rows x 30 + 12). It sits 2 pixels below the combo, 4 pixels in on the left
 // and 6 on the right; when that would leave the work area it sits above the combo with the
 // combo's full width. A chosen row goes to the combo's OnMessage as (0, NOTIFY_CLICK, index,
-// 19) and the popup closes; it also closes on Escape and when it loses activation. When its
-// window is gone the combo hears (0, NOTIFY_POPUPCLOSED, 0, 0).
+// 19) and the popup closes; it also closes on Escape, on a press outside it (which goes no
+// further) and when it loses activation. When its window is gone the combo hears
+// (0, NOTIFY_POPUPCLOSED, 0, 0).
 
 #include "lumoui/CComboBoxList.h"
 #include "lumoui/MPopupWnd.h"
@@ -42,9 +43,6 @@ public:
     static CRect PlaceDropDown(const CRect& combo, int items, const CRect& workArea);
 
     CComboBoxList* GetList() const;
-    // True when the drop-down lost its activation to a press of the left button; `screen`
-    // receives where that press is.
-    bool GetClosingPress(CPoint* screen) const;
 
     void InitUI(CRect client) override;
     LRESULT OnMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM lParam) override;
@@ -53,8 +51,6 @@ public:
 
 private:
     Options m_options;
-    bool m_closingPress = false;
-    CPoint m_closingPoint;
 };
 
 } // namespace lumo

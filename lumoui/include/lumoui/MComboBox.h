@@ -90,8 +90,6 @@ private:
     int m_curSel = -1;
     PressStates m_states;
     bool m_open = false;
-    // A press that closed the drop-down by taking its activation must not reopen it.
-    bool m_ignorePress = false;
     std::string m_backImage;
     UINT m_scrollResID = 0;
     std::unique_ptr<CComboBoxWnd> m_dropDown;

@@ -1,5 +1,4 @@
-#include "../LumoTest.h"
-#include "../TestControl.h"
+#include "ControlTest.h"
 
 #include "lumoui/CColorCombo.h"
 #include "lumoui/CComboBoxWnd.h"
@@ -9,43 +8,20 @@
 #include <memory>
 
 using namespace lumo;
-using lumotest::TestDialog;
 
 namespace {
 
-class ComboTest : public lumotest::LumoTest {
+class ComboTest : public lumotest::ControlTest {
 protected:
-    void SetUp() override
-    {
-        LumoTest::SetUp();
-        m_dlg = std::make_unique<TestDialog>();
-    }
-    void TearDown() override
-    {
-        m_dlg.reset();
-        LumoTest::TearDown();
-    }
     MComboBox* OpenWithCombo(CRect dialog, CRect combo, int items)
     {
-        m_hwnd = m_dlg->Open(dialog);
-        auto* box = static_cast<MComboBox*>(m_dlg->CreateControl("MComboBox", 5, combo, nullptr, 1, 1));
+        OpenDialog(dialog);
+        auto* box = Add<MComboBox>("MComboBox", 5, combo);
         for (int i = 0; i < items; ++i) {
             box->AddItem("item " + std::to_string(i), 100 + i);
         }
-        m_dlg->GetPaintManager().Invalidate();
         Flush();
         return box;
-    }
-    void Click(HWND hwnd, int x, int y)
-    {
-        headless::Click(hwnd, x, y);
-        Flush();
-    }
-    static void Key(UINT vk)
-    {
-        headless::KeyDown(vk);
-        headless::KeyUp(vk);
-        Flush();
     }
     static CRect WindowRectOf(HWND hwnd)
     {
@@ -54,9 +30,6 @@ protected:
         return r;
     }
     static HWND DropDownOf(MComboBox* box) { return box->GetDropDown() ? box->GetDropDown()->GetSafeHwnd() : nullptr; }
-
-    std::unique_ptr<TestDialog> m_dlg;
-    HWND m_hwnd = nullptr;
 };
 
 TEST_F(ComboTest, ItemsAndSelection)
@@ -218,10 +191,13 @@ TEST_F(ComboTest, TheListScrollsByWheelAndThumb)
 TEST_F(ComboTest, PressOutsideOrOnTheComboClosesWithoutReopening)
 {
     MComboBox* box = OpenWithCombo(CRect(100, 100, 500, 400), CRect(10, 10, 210, 40), 3);
+    m_dlg->Add(7, CRect(250, 200, 350, 280));
     Click(m_hwnd, 50, 25);
     ASSERT_TRUE(box->IsOpen());
+    // The press that closes the drop-down goes no further.
     Click(m_hwnd, 300, 250);
     EXPECT_FALSE(box->IsOpen());
+    EXPECT_TRUE(m_dlg->m_notes.empty());
     Click(m_hwnd, 50, 25);
     ASSERT_TRUE(box->IsOpen());
     Click(m_hwnd, 50, 25);
@@ -283,12 +259,10 @@ TEST_F(ComboTest, FaceSlicesFollowTheStateAndStayPressedWhileOpen)
 
 TEST_F(ComboTest, ColorComboIsAButtonShowingItsColour)
 {
-    m_hwnd = m_dlg->Open(CRect(0, 0, 300, 200));
+    OpenDialog(CRect(0, 0, 300, 200));
     auto* combo = new CColorCombo(m_dlg.get(), 6, CRect(10, 10, 110, 40), 1, 1);
-    m_dlg->GetPaintManager().AddControl(combo, 1);
-    combo->SetManager(&m_dlg->GetPaintManager());
+    Attach(combo);
     combo->SetAreaColor(RGB(0, 0, 255));
-    m_dlg->GetPaintManager().Invalidate();
     Flush();
     EXPECT_EQ(headless::GetPixel(m_hwnd, 40, 25), 0xFF0000FFu);
     // Press, then release outside: PRESS only.
@@ -296,11 +270,7 @@ TEST_F(ComboTest, ColorComboIsAButtonShowingItsColour)
     headless::MouseUp(m_hwnd, 200, 150);
     Flush();
     Click(m_hwnd, 40, 25);
-    std::vector<UINT> codes;
-    for (auto& n : m_dlg->m_notes) {
-        codes.push_back(n.code);
-    }
-    EXPECT_EQ(codes, (std::vector<UINT> { NOTIFY_PRESS, NOTIFY_PRESS, NOTIFY_CLICK }));
+    EXPECT_EQ(Codes(), (std::vector<UINT> { NOTIFY_PRESS, NOTIFY_PRESS, NOTIFY_CLICK }));
     combo->SetIsOpen(true);
     EXPECT_EQ(combo->GetState(), 2);
     combo->SetEnabled(false);

@@ -1,7 +1,7 @@
 #pragma once
 
-// Fixture of the control tests: an open test dialog on the headless window system, plus an
-// owner that records what children send upwards, for controls tested on their own.
+// Fixture of the container and device widget tests: an open test dialog on the headless window system, plus
+// an owner that records what children send upwards, for controls tested on their own.
 
 #include "../LumoTest.h"
 #include "../TestControl.h"
