@@ -14,7 +14,10 @@ namespace {
 
 constexpr int kWheelLines = 3;
 
-bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+bool KeyHeld(int vk)
+{
+    return (GetKeyState(vk) & 0x8000) != 0;
+}
 
 } // namespace
 
@@ -45,10 +48,22 @@ void InlineEditor::SetFont(const MFont& font)
     UpdateCaret();
 }
 
-void InlineEditor::SetTextColor(ARGB color) { m_textColor = color; }
-void InlineEditor::SetBackColor(ARGB color) { m_backColor = color; }
-void InlineEditor::SetSelectionColor(ARGB color) { m_selColor = color; }
-void InlineEditor::SetAlignment(UINT h) { m_align = h; }
+void InlineEditor::SetTextColor(ARGB color)
+{
+    m_textColor = color;
+}
+void InlineEditor::SetBackColor(ARGB color)
+{
+    m_backColor = color;
+}
+void InlineEditor::SetSelectionColor(ARGB color)
+{
+    m_selColor = color;
+}
+void InlineEditor::SetAlignment(UINT h)
+{
+    m_align = h;
+}
 
 void InlineEditor::SetPassword(uint32_t mask)
 {
@@ -276,7 +291,8 @@ bool InlineEditor::OnMoveKey(UINT vk, bool ctrl, bool shift)
     case VK_LEFT:
     case VK_RIGHT: {
         bool left = vk == VK_LEFT;
-        m_model.MoveCaret(ctrl ? (left ? Move::WordLeft : Move::WordRight) : (left ? Move::Left : Move::Right), shift);
+        m_model.MoveCaret(
+            ctrl ? (left ? Move::WordLeft : Move::WordRight) : (left ? Move::Left : Move::Right), shift);
         CaretMoved();
         return true;
     }

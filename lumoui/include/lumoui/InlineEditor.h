@@ -52,10 +52,10 @@ class InlineEditor;
 class MControl;
 
 enum class EditEnd {
-    Enter,     // Enter in a single-line editor
-    Escape,    // the user backed out; the host decides whether to keep the text
+    Enter, // Enter in a single-line editor
+    Escape, // the user backed out; the host decides whether to keep the text
     FocusLost, // the host or the window lost the keyboard focus
-    Closed,    // End() by the program
+    Closed, // End() by the program
 };
 
 class InlineEditorListener {
