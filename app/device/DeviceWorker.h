@@ -12,6 +12,12 @@
 //   State      the light-mode-applied flag the light page clears, the key-to-slot map of the
 //              last macro upload, the once-per-run flags of task 1 and streaming
 //   Hooks      the update service's tasks and the light page's live effects
+//
+// Wiring: the window owns both queues (the key handler appends to the macro play queue), a
+// DevicePresence over the config.xml mode list whose queue callback appends to the task
+// queue, a KeyboardHidPresence, a MacroPlayer over the virtual device, and this worker; its
+// CThreadBasic::Run calls RunCycle([this] { return IsRunning(); }), so a stop ends a playing
+// macro early.
 
 #include "device/DeviceTaskHooks.h"
 #include "device/LightTasks.h"

@@ -37,7 +37,8 @@ bool CThreadBasic::Stop()
     if (!m_thread.joinable())
         return true;
     m_running.store(false);
-    OnStopRequested();
+    if (m_thread.get_id() == std::this_thread::get_id())
+        return false;
     bool done;
     {
         std::unique_lock lock(m_doneLock);

@@ -29,10 +29,11 @@ public:
     // (or was not stopped since it last ran), 1 when started.
     int Start();
 
-    // Clears the running flag, calls OnStopRequested, waits for the thread's done signal for
-    // at most kStopWaitMs and joins it. Returns true when the done signal came in time; the
-    // join still waits for a Run that is slower, so the object is never left to a running
-    // thread. Nothing happens when the thread was not started.
+    // Clears the running flag, waits for the thread's done signal for at most kStopWaitMs and
+    // joins it. Returns true when the done signal came in time; the join still waits for a Run
+    // that is slower, so the object is never left to a running thread (long work in Run asks
+    // IsRunning to end early). Nothing happens when the thread was not started; called from
+    // the thread itself it only clears the running flag, and the loop ends after this Run.
     bool Stop();
 
     bool IsRunning() const { return m_running.load(); }
@@ -43,8 +44,6 @@ public:
 protected:
     // One cycle of the thread's work.
     virtual void Run() = 0;
-    // Called by Stop on the stopping thread, before it waits: a chance to cut long work short.
-    virtual void OnStopRequested() { }
 
     // With looping off the thread calls Run once and ends.
     void SetLoop(bool loop) { m_loop.store(loop); }

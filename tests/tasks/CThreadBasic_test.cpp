@@ -138,7 +138,7 @@ TEST(CThreadBasic, WorkerRunsTasksQueuedFromOtherThreads)
 {
     TaskRig rig;
     ASSERT_TRUE(rig.device.FindVirtualDevice());
-    const int macro = rig.AddMacro("M", 1, { { kMacroEventKeyDown, 0x41, 0 }, { kMacroEventKeyUp, 0x41, 0 } });
+    const int macro = rig.AddMacro("M", 1, { { kMacroEventKeyDown, test::kVkA, 0 }, { kMacroEventKeyUp, test::kVkA, 0 } });
     rig.emulator->Attach(0);
     WorkerThread thread(rig.worker);
     for (int round = 0; round < 2; ++round) {
@@ -168,7 +168,7 @@ TEST(CThreadBasic, StopCutsAPlayingMacroShort)
 {
     TaskRig rig;
     ASSERT_TRUE(rig.device.FindVirtualDevice());
-    const int macro = rig.AddMacro("Long", 99, { { kMacroEventKeyDown, 0x41, 30000 } });
+    const int macro = rig.AddMacro("Long", 99, { { kMacroEventKeyDown, test::kVkA, 30000 } });
     WorkerThread thread(rig.worker);
     // The test clock does not sleep: the first pause of the macro lasts until the stop.
     std::atomic<bool> inPause { false };

@@ -11,11 +11,11 @@ namespace clavora {
 namespace {
 
 using test::TaskRig;
+using test::kWired;
+using test::kReceiver;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr int kWired = 0;
-constexpr int kReceiver = 1;
 constexpr const char* kConnectedWired = "Presence 2 0";
 
 class RecordingUpdates final : public UpdateTaskHooks {

@@ -17,14 +17,12 @@ namespace {
 
 using test::Assign;
 using test::TaskRig;
+using test::kWired;
+using test::kVkA;
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 
-constexpr int kWired = 0;
-constexpr int kVkA = 0x41;
 constexpr int kVkB = 0x42;
 constexpr uint8_t kUsageA = 0x04;
-constexpr uint8_t kUsageB = 0x05;
 
 std::vector<DecodedEvent> ShortcutEvents(int number)
 {

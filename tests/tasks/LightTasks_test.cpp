@@ -13,12 +13,12 @@ namespace clavora {
 namespace {
 
 using test::TaskRig;
+using test::kWired;
+using test::kReceiver;
+using test::kLink;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr int kWired = 0;
-constexpr int kReceiver = 1;
-constexpr int kLink = 2;
 
 LightRecord Light(int mode, int configFunc = 0x0003)
 {

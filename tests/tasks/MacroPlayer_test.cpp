@@ -12,11 +12,11 @@ namespace clavora {
 namespace {
 
 using test::TaskRig;
+using test::kVkA;
 using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-constexpr int kVkA = 0x41;
 constexpr int kKeyboard = 1;
 constexpr int kConsumer = 3;
 

@@ -30,6 +30,11 @@ namespace clavora::test {
 inline constexpr int kFeatureType = 201;
 inline constexpr int kReportType = 101;
 inline constexpr int kReportMode = 3; // the stand-in's connection slot of the report model
+// The feature model's connections.
+inline constexpr int kWired = 0;
+inline constexpr int kReceiver = 1;
+inline constexpr int kLink = 2;
+inline constexpr int kVkA = 0x41;
 
 // Pauses are recorded instead of slept; the time moves on by each pause and deadline.
 class TestClock final : public DeviceClock {
