@@ -10,6 +10,7 @@
 //   4. look: layered window, background, dragging, shadow
 //   5. timers, tooltips, balloons, messages
 
+#include "lumoui/MControl.h"
 #include "lumoui/MObject.h"
 #include "lumoui/MWindow.h"
 #include "lumoui/PaintManager.h"
