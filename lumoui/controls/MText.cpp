@@ -94,6 +94,8 @@ LRESULT MText::OnBaseMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM lP
     return MControlFont::OnBaseMessage(controlID, code, wParam, lParam);
 }
 
+bool MText::OnCheckMouseResponse(UINT, CPoint) { return true; }
+
 void MText::DrawControl(HDC& hdc, CRect)
 {
     DrawSlotCache(*this, hdc, 1, 0, [this](HDC dc, int, const CRect& rect) {

@@ -5,6 +5,8 @@
 // EnableVCenter), and a "mark": one part of a single-line title drawn in its own colour.
 // A child with control ID 1 is taken as the label's own vertical scroll bar: while it is
 // visible the text leaves its width free, and its notifications only repaint the label.
+// Labels take no mouse presses: a press on one belongs to what lies below (such as dragging
+// the window by its caption).
 
 #include "lumoui/ControlFactory.h"
 #include "lumoui/MControlFont.h"
@@ -42,6 +44,7 @@ public:
 
     void DrawControl(HDC& hdc, CRect clip) override;
     LRESULT OnBaseMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM lParam) override;
+    bool OnCheckMouseResponse(UINT flags, CPoint pt) override;
 
     static constexpr ARGB kDefaultMarkColor = 0xFFED801B;
     static constexpr ARGB kDefaultShadowColor = 0xFF505050;

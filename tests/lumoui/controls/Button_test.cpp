@@ -247,7 +247,7 @@ TEST_F(ButtonTest, HelpButtonShowsItsTitleAsTooltip)
     EXPECT_EQ(h->GetTooltip(), "Other help");
 }
 
-TEST_F(ButtonTest, ClassesAreBuiltByNameInWindowsAndContainers)
+TEST_F(ButtonTest, EveryClassIsBuiltByNameInWindowsAndContainers)
 {
     struct Case {
         const char* cls;
@@ -265,6 +265,16 @@ TEST_F(ButtonTest, ClassesAreBuiltByNameInWindowsAndContainers)
         { "CIconButton", "IconButton" },
         { "CTimerButton", "FSControl" },
         { "CHelpButton", "FSControl" },
+        { "MSlider", "FSControl" },
+        { "MProgress", "FSControl" },
+        { "MLevelCtrl", "FSControl" },
+        { "MSpinButton", "FSControl" },
+        { "CSpinButton", "FSControl" },
+        { "MPicture", "FSControl" },
+        { "CPhotoFrame", "FSControl" },
+        { "CSliderPicture", "FSControl" },
+        { "CGifPicture", "FSControl" },
+        { "CTextArea", "FSControl" },
     };
     auto* panel = Create<lumotest::TestControl>("CTestControl", 1, CRect(0, 0, 400, 300));
     UINT id = 100;
