@@ -1,4 +1,5 @@
 #include "lumoui/MEdit.h"
+#include "controls/ComboFace.h"
 #include "lumoui/MRender.h"
 #include "lumoui/Manager.h"
 #include "lumoui/PaintManager.h"
@@ -241,10 +242,7 @@ void MEdit::DrawFrame(HDC hdc, int state, const CRect& dest)
         DrawSlice(hdc, state, dest, kFrameEdge);
         return;
     }
-    COLORREF back = m_manager ? m_manager->GetBackColor() : 0x130D09;
-    static constexpr ARGB kBorders[kStates] = { 0xFF3C3C3C, 0xFF808080, 0xFF007ACC, 0xFF2A2A2A };
-    MRender::FillSolidRect(hdc, dest, ColorRefToARGB(back));
-    MRender::DrawRectangle(hdc, dest, kBorders[std::clamp(state, 0, kStates - 1)]);
+    comboface::DrawPlainBox(hdc, state, dest, m_manager ? m_manager->GetBackColor() : 0x130D09);
 }
 
 void MEdit::DrawText(HDC hdc)
