@@ -46,6 +46,18 @@ bool IsMouseMessage(UINT msg)
 
 // WM_KILLFOCUS is among them so that an editor inside a container also hears that the
 // window lost the keyboard and can end its edit.
+// True when `inner` is `outer` or lies inside it (a child of a child...).
+bool IsWithin(const MControl* inner, const MControl* outer)
+{
+    for (const MControl* c = inner; c;) {
+        if (c == outer) {
+            return true;
+        }
+        c = dynamic_cast<const MControl*>(c->GetParantObject());
+    }
+    return false;
+}
+
 bool IsTextInputMessage(UINT msg)
 {
     return msg == WM_CHAR || msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN || msg == WM_IME_STARTCOMPOSITION
@@ -231,13 +243,19 @@ void PaintManager::OnButtonDown(UINT msg, UINT flags, CPoint pt)
         }
         return;
     }
-    if (m_focus && m_focus != hover) {
+    // A press on the container that holds the focused control leaves the focus alone: the
+    // container's routing keeps it or moves it to whatever child the press reaches. Taking it
+    // away first would end a child's open editor on every press, even one inside the editor.
+    bool focusInside = takes && m_focus && IsWithin(m_focus, hover);
+    if (m_focus && m_focus != hover && !focusInside) {
         SetFocusControl(nullptr);
     }
     if (takes) {
         m_dragPending = hover->IsDragDrop() && hover->IsEnabled();
         m_buttonHeld = true;
-        SetFocusControl(hover);
+        if (!focusInside) {
+            SetFocusControl(hover);
+        }
         bool handled = msg == WM_LBUTTONDBLCLK ? hover->OnLButtonDblClk(flags, pt) : hover->OnLButtonDown(flags, pt);
         if (!m_captured) {
             if (m_hover && m_hover->AcceptsPoint(flags, pt)) {
