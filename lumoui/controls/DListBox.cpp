@@ -18,6 +18,8 @@ constexpr int kEditSlices = 4;
 // The edit image reaches 3 pixels left of the text and stops 6 pixels short of the right.
 constexpr int kEditFrameLeft = 3;
 constexpr int kEditFrameRight = 6;
+// The edit background fills the frame inside its 1-pixel border.
+constexpr int kEditFrameBorder = 1;
 // The editor's text sits inside the frame, starting where the row's text starts.
 constexpr int kEditInsetY = 4;
 constexpr int kEditInsetRight = 4;
@@ -27,7 +29,8 @@ constexpr int kEditInsetRight = 4;
 DListBox::DListBox(MObject* parent, UINT id, CRect rect, int visible)
     : RowList(parent, id, rect, visible, kRowHeight)
 {
-    m_editor.SetBackColor(ColorRefToARGB(kEditBackColor));
+    // The row draws the field's background (DrawRow), wider than the text on both sides.
+    m_editor.SetBackColor(0);
 }
 
 DListBox::~DListBox() = default;
@@ -336,10 +339,12 @@ void DListBox::DrawRow(HDC dc, int index, const CRect& row)
     DrawRowImage(dc, item, selected, CRect(row.left, row.top, row.left + kImageColumn, row.bottom));
     CRect text(row.left + kImageColumn, row.top, row.right, row.bottom);
     if (index == GetEditItem()) {
+        CRect frame(text.left - kEditFrameLeft, text.top, text.right - kEditFrameRight, text.bottom);
         if (m_editImage && m_editSlice.cx > 0) {
-            CRect frame(text.left - kEditFrameLeft, text.top, text.right - kEditFrameRight, text.bottom);
             MRender::DrawImageFrame(dc, m_editImage.get(), frame, 0, 0, m_editSlice.cx, m_editSlice.cy, kEditEdge);
         }
+        frame.DeflateRect(kEditFrameBorder, kEditFrameBorder);
+        MRender::FillSolidRect(dc, frame, ColorRefToARGB(kEditBackColor));
         return;
     }
     StringFormat format;

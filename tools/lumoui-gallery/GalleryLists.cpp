@@ -41,7 +41,6 @@ void BuildLists(MDialog& d, CRect a)
     DListBox* profiles = NameList(page, id, CRect(x, y, x + 220, y + 170), "Profile", 4);
     id += 2;
     profiles->SetCurSel(1);
-    profiles->ShowEdit();
 
     DListBox* macros = NameList(page, id, CRect(x, y + 180, x + 220, a.bottom), "Macro", 9);
     id += 2;
@@ -56,7 +55,8 @@ void BuildLists(MDialog& d, CRect a)
         events->AddString(keys[i], i % 2 ? 3 : 2, 0, 20 + 15 * i);
     }
     events->SetCurSel(7);
-    events->EditDelay(8);
+    // One editor is open at a time (it holds the keyboard focus): show the rename.
+    profiles->ShowEdit();
 }
 
 const GallerySection kLists(Section { 40, "Lists", CRect(20, 460, 720, 880), BuildLists });

@@ -211,9 +211,12 @@ TEST_F(DListBoxTest, RowsDrawSelectionImageAndEditFrame)
     list->EnableShowEdit(true);
     ASSERT_TRUE(list->ShowEdit());
     // The frame reaches 3 pixels left of the text rect and stops 6 short of the right edge.
-    EXPECT_EQ(Pixel(10 + 47, y1 + 1), 0xFF0000FF);
-    EXPECT_NE(Pixel(10 + 46, y1 + 1), 0xFF0000FF);
-    EXPECT_NE(Pixel(kRect.right - 5, y1 + 1), 0xFF0000FF);
+    EXPECT_EQ(Pixel(10 + 47, y1), 0xFF0000FF);
+    EXPECT_NE(Pixel(10 + 46, y1), 0xFF0000FF);
+    EXPECT_EQ(Pixel(kRect.right - 7, y1 + 10), 0xFF0000FF);
+    EXPECT_NE(Pixel(kRect.right - 6, y1 + 10), 0xFF0000FF);
+    // Inside its border the frame holds the edit background, also left of the text.
+    EXPECT_EQ(Pixel(10 + 48, y1 + 16), ColorRefToARGB(DListBox::kEditBackColor));
     CRect field = list->GetEditor().GetRect();
     EXPECT_EQ(field.left, 10 + DListBox::kImageColumn) << "the edited text starts where the row text starts";
     EXPECT_EQ(Pixel(field.right - 3, field.top + field.Height() / 2), ColorRefToARGB(DListBox::kEditBackColor));
