@@ -17,6 +17,7 @@ constexpr UINT kVerticalBarId = 1;
 RowList::RowList(MObject* parent, UINT id, CRect rect, int visible, int rowHeight)
     : MPanel(parent, id, rect, visible)
     , m_rowHeight(std::max(1, rowHeight))
+    , m_windowThread(std::this_thread::get_id())
 {
 }
 
@@ -105,13 +106,32 @@ void RowList::SetItemHeight(int height)
 
 void RowList::RowsChanged(bool toEnd)
 {
+    if (std::this_thread::get_id() != m_windowThread) {
+        // Rows added by another thread (a recorder): the scroll bar belongs to the window
+        // thread, which catches up before it draws the rows.
+        if (toEnd) {
+            m_pendingToEnd = true;
+        }
+        m_rowsPending = true;
+        UpdateControl(true);
+        return;
+    }
+    ApplyRowCount(toEnd);
+    UpdateControl(true);
+}
+
+void RowList::ApplyRowCount(bool toEnd)
+{
+    m_rowsPending = false;
+    toEnd = m_pendingToEnd.exchange(false) || toEnd;
     int count = 0;
     {
         std::lock_guard lock(m_rowLock);
         count = GetItemCount();
     }
     int content = count * m_rowHeight;
-    SetVirtualSize(0, content);
+    m_virtualHeight = content;
+    UpdateScrollBars();
     MScroll* bar = GetScrollVertical();
     // One notch of the wheel moves the rows by one row: the bar's position runs over the
     // whole content while the rows only move by what does not fit.
@@ -121,7 +141,6 @@ void RowList::RowsChanged(bool toEnd)
         bar->SetScrollCurrentPos(bar->GetRange());
     }
     PlaceEditor();
-    UpdateControl(true);
 }
 
 // Selection and row bookkeeping ---------------------------------------------------------------------
@@ -240,6 +259,9 @@ bool RowList::EditorTakesRelease(UINT flags, CPoint pt)
 
 void RowList::DrawControl(HDC& hdc, CRect)
 {
+    if (m_rowsPending) {
+        ApplyRowCount(false);
+    }
     CRect view = GetViewRect();
     int w = view.Width();
     if (w > 0 && view.Height() > 0) {

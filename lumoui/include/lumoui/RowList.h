@@ -11,14 +11,17 @@
 // then copied to the window from the offset within the first row. The drawing width leaves
 // the scroll bar out.
 //
-// Threads: the rows may be filled from another thread while the window thread draws, so
-// derived classes keep them under RowLock(). Selection, hover, editing and scrolling belong
-// to the window thread.
+// Threads: rows may be appended and changed from another thread (a macro recorder) while the
+// window thread draws, so derived classes keep them under RowLock(); the scroll bar then
+// catches up on the window thread before the next drawing. Removing rows, selection, hover,
+// editing and scrolling belong to the window thread (the thread that made the control).
 
 #include "lumoui/InlineEditor.h"
 #include "lumoui/MPanel.h"
 
+#include <atomic>
 #include <mutex>
+#include <thread>
 
 namespace lumo {
 
@@ -79,6 +82,7 @@ protected:
 
     std::recursive_mutex& RowLock() const { return m_rowLock; }
     // After rows were added or removed: the bar's range and step; `toEnd` scrolls to the end.
+    // Any thread.
     void RowsChanged(bool toEnd);
     // The selection without notifying; true when it changed (and then repaints).
     bool Select(int index);
@@ -106,9 +110,14 @@ protected:
 
 private:
     void PlaceEditor();
+    // The window thread's part of RowsChanged.
+    void ApplyRowCount(bool toEnd);
 
     mutable std::recursive_mutex m_rowLock;
     bool m_editorPressed = false;
+    std::thread::id m_windowThread;
+    std::atomic<bool> m_rowsPending { false };
+    std::atomic<bool> m_pendingToEnd { false };
 };
 
 } // namespace lumo

@@ -3,6 +3,9 @@
 #include "lumoui/CRecordList.h"
 #include "lumoui/Manager.h"
 
+#include <atomic>
+#include <thread>
+
 using namespace lumo;
 
 namespace {
@@ -107,6 +110,41 @@ TEST_F(RecordListTest, ScrollBarAppearsWithOneRowTooManyAndScrollsToTheEnd)
     list->DeleteItem(0);
     EXPECT_FALSE(bar->IsVisible());
     EXPECT_EQ(list->GetContentOffset(), 0);
+}
+
+TEST_F(RecordListTest, WheelScrollsOneRowANotch)
+{
+    CRecordList* list = MakeList(10);
+    list->GetScrollVertical()->SetScrollCurrentPos(0);
+    list->UpdateControl(true);
+    Move(100, RowY(1));
+    headless::Wheel(m_hwnd, 100, RowY(1), -WHEEL_DELTA);
+    Flush();
+    EXPECT_EQ(list->GetContentOffset(), CRecordList::kRowHeight);
+    EXPECT_EQ(list->GetFirstVisibleRow(), 1);
+    EXPECT_EQ(list->GetHotItem(), 2) << "the row under the mouse changed";
+}
+
+TEST_F(RecordListTest, RowsMayComeFromARecorderThread)
+{
+    CRecordList* list = MakeList(0);
+    std::atomic<bool> done { false };
+    std::thread recorder([&] {
+        for (int i = 0; i < 60; ++i) {
+            list->UpdateDelayTime(i);
+            list->AddString("R", 2, 0, 0);
+        }
+        done = true;
+    });
+    while (!done) {
+        Flush();
+    }
+    recorder.join();
+    Flush();
+    EXPECT_EQ(list->GetItemCount(), 60);
+    EXPECT_TRUE(list->GetScrollVertical()->IsVisible());
+    EXPECT_EQ(list->GetLastVisibleRow(), 59) << "the view followed the recorder to the end";
+    EXPECT_EQ(list->GetRecordItems()[58]->delay, 59);
 }
 
 TEST_F(RecordListTest, PressesSelectAndRightReleasesReportRows)
