@@ -92,49 +92,9 @@ bool CRecordList::UpdateDelayTime(int delay)
     return true;
 }
 
-bool CRecordList::DeleteItem(int index)
-{
-    {
-        std::lock_guard lock(RowLock());
-        if (!IsIndex(index)) {
-            return false;
-        }
-        m_rows.erase(m_rows.begin() + index);
-    }
-    RowRemoved(index);
-    return true;
-}
-
-void CRecordList::DeleteAllItems()
-{
-    {
-        std::lock_guard lock(RowLock());
-        m_rows.clear();
-    }
-    RowsCleared();
-}
-
-bool CRecordList::SetCurSel(int index)
-{
-    if (index != -1 && !IsIndex(index)) {
-        return false;
-    }
-    Select(index);
-    return true;
-}
-
-void CRecordList::SwapItem(int a, int b)
-{
-    if (a == b || !IsIndex(a) || !IsIndex(b)) {
-        return;
-    }
-    // An open delay editor belongs to its row, not to the place the row leaves.
-    EndEdit();
-    std::lock_guard lock(RowLock());
-    if (IsIndex(a) && IsIndex(b)) {
-        std::swap(m_rows[static_cast<size_t>(a)], m_rows[static_cast<size_t>(b)]);
-    }
-}
+void CRecordList::EraseRow(int index) { m_rows.erase(m_rows.begin() + index); }
+void CRecordList::ClearRows() { m_rows.clear(); }
+void CRecordList::SwapRows(int a, int b) { std::swap(m_rows[static_cast<size_t>(a)], m_rows[static_cast<size_t>(b)]); }
 
 std::vector<RecordItem*> CRecordList::GetRecordItems() const
 {
@@ -170,7 +130,7 @@ bool CRecordList::EditDelay(int index)
     std::string text;
     {
         std::lock_guard lock(RowLock());
-        if (!m_editDelay || !IsIndex(index)) {
+        if (!m_editDelay || !IsRow(index)) {
             return false;
         }
         text = std::to_string(m_rows[static_cast<size_t>(index)]->delay);
@@ -191,7 +151,7 @@ void CRecordList::OnEditorEnded(InlineEditor& editor, EditEnd how)
     int delay = text.empty() ? kEmptyDelay : LeadingNumber(text);
     {
         std::lock_guard lock(RowLock());
-        if (!IsIndex(row) || m_rows[static_cast<size_t>(row)]->delay == delay) {
+        if (!IsRow(row) || m_rows[static_cast<size_t>(row)]->delay == delay) {
             return;
         }
         m_rows[static_cast<size_t>(row)]->delay = delay;
@@ -229,21 +189,7 @@ bool CRecordList::OnControlLButtonUp(UINT flags, CPoint pt)
     return EditorTakesRelease(flags, pt) || m_rect.PtInRect(pt);
 }
 
-bool CRecordList::OnControlRButtonUp(UINT, CPoint pt)
-{
-    if (!IsEnabled()) {
-        return false;
-    }
-    int row = HitTestRow(pt);
-    if (IsEditing() && row != GetEditItem()) {
-        EndEdit();
-    }
-    Select(row);
-    if (m_rect.PtInRect(pt) && row >= 0) {
-        SendMessageW(NOTIFY_RCLICK, static_cast<WPARAM>(row), 0);
-    }
-    return m_rect.PtInRect(pt);
-}
+bool CRecordList::OnControlRButtonUp(UINT, CPoint pt) { return RightRelease(pt, false); }
 
 // Drawing -----------------------------------------------------------------------------------------------
 

@@ -73,7 +73,7 @@ bool DListBox::ModifyItemString(int index, const std::string& text)
 {
     {
         std::lock_guard lock(RowLock());
-        if (!IsIndex(index)) {
+        if (!IsRow(index)) {
             return false;
         }
         m_items[static_cast<size_t>(index)].text = text;
@@ -86,13 +86,13 @@ bool DListBox::ModifyItemString(int index, const std::string& text)
 std::string DListBox::GetItemText(int index) const
 {
     std::lock_guard lock(RowLock());
-    return IsIndex(index) ? m_items[static_cast<size_t>(index)].text : std::string();
+    return IsRow(index) ? m_items[static_cast<size_t>(index)].text : std::string();
 }
 
 bool DListBox::SetItemData(int index, long data)
 {
     std::lock_guard lock(RowLock());
-    if (!IsIndex(index)) {
+    if (!IsRow(index)) {
         return false;
     }
     m_items[static_cast<size_t>(index)].data = data;
@@ -102,7 +102,7 @@ bool DListBox::SetItemData(int index, long data)
 long DListBox::GetItemData(int index) const
 {
     std::lock_guard lock(RowLock());
-    return IsIndex(index) ? m_items[static_cast<size_t>(index)].data : 0;
+    return IsRow(index) ? m_items[static_cast<size_t>(index)].data : 0;
 }
 
 int DListBox::FindString(const std::string& text) const
@@ -119,57 +119,11 @@ int DListBox::FindItemData(long data) const
     return it == m_items.end() ? -1 : static_cast<int>(it - m_items.begin());
 }
 
-bool DListBox::DeleteItem(int index)
-{
-    {
-        std::lock_guard lock(RowLock());
-        if (!IsIndex(index)) {
-            return false;
-        }
-        m_items.erase(m_items.begin() + index);
-    }
-    RowRemoved(index);
-    return true;
-}
-
-void DListBox::DeleteAllItems()
-{
-    {
-        std::lock_guard lock(RowLock());
-        m_items.clear();
-    }
-    RowsCleared();
-}
-
-void DListBox::SwapItem(int a, int b)
-{
-    if (a == b || !IsIndex(a) || !IsIndex(b)) {
-        return;
-    }
-    EndEdit();
-    {
-        std::lock_guard lock(RowLock());
-        if (!IsIndex(a) || !IsIndex(b)) {
-            return;
-        }
-        std::swap(m_items[static_cast<size_t>(a)], m_items[static_cast<size_t>(b)]);
-    }
-    UpdateControl(true);
-}
+void DListBox::EraseRow(int index) { m_items.erase(m_items.begin() + index); }
+void DListBox::ClearRows() { m_items.clear(); }
+void DListBox::SwapRows(int a, int b) { std::swap(m_items[static_cast<size_t>(a)], m_items[static_cast<size_t>(b)]); }
 
 // Selection -------------------------------------------------------------------------------------------
-
-bool DListBox::SetCurSel(int index)
-{
-    if (index != -1 && !IsIndex(index)) {
-        return false;
-    }
-    if (IsEditing() && index != GetEditItem()) {
-        EndEdit();
-    }
-    Select(index);
-    return true;
-}
 
 int DListBox::SetCurData(long data)
 {
@@ -231,7 +185,7 @@ CRect DListBox::EditRectOf(int index) const
 
 bool DListBox::ShowEdit()
 {
-    if (!m_showEdit || !IsEnabled() || !IsIndex(m_sel)) {
+    if (!m_showEdit || !IsEnabled() || !IsRow(m_sel)) {
         return false;
     }
     m_editor.SetFont(GetFont());
@@ -248,7 +202,7 @@ void DListBox::OnEditorEnded(InlineEditor& editor, EditEnd how)
     }
     {
         std::lock_guard lock(RowLock());
-        if (!IsIndex(row) || m_items[static_cast<size_t>(row)].text == editor.GetText()) {
+        if (!IsRow(row) || m_items[static_cast<size_t>(row)].text == editor.GetText()) {
             return;
         }
         m_items[static_cast<size_t>(row)].text = editor.GetText();
@@ -295,22 +249,7 @@ bool DListBox::OnControlLButtonUp(UINT flags, CPoint pt)
     return m_rect.PtInRect(pt);
 }
 
-bool DListBox::OnControlRButtonUp(UINT, CPoint pt)
-{
-    if (!IsEnabled()) {
-        return false;
-    }
-    int row = HitTestRow(pt);
-    if (IsEditing() && row != GetEditItem()) {
-        EndEdit();
-    }
-    Select(row);
-    bool inside = m_rect.PtInRect(pt);
-    if (inside) {
-        SendMessageW(NOTIFY_RCLICK, static_cast<WPARAM>(row), 0);
-    }
-    return inside;
-}
+bool DListBox::OnControlRButtonUp(UINT, CPoint pt) { return RightRelease(pt, true); }
 
 // Drawing -----------------------------------------------------------------------------------------------
 

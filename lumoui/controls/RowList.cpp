@@ -163,8 +163,27 @@ void RowList::SetHover(int index)
     }
 }
 
-void RowList::RowRemoved(int index)
+bool RowList::SetCurSel(int index)
 {
+    if (index != -1 && !IsRow(index)) {
+        return false;
+    }
+    if (IsEditing() && index != GetEditItem()) {
+        EndEdit();
+    }
+    Select(index);
+    return true;
+}
+
+bool RowList::DeleteItem(int index)
+{
+    {
+        std::lock_guard lock(m_rowLock);
+        if (!IsRow(index)) {
+            return false;
+        }
+        EraseRow(index);
+    }
     if (m_editor.IsActive() && m_edit == index) {
         // The row is gone: there is nothing left to take the text.
         m_edit = -1;
@@ -175,6 +194,38 @@ void RowList::RowRemoved(int index)
     m_sel = -1;
     m_hover = -1;
     RowsChanged(false);
+    return true;
+}
+
+void RowList::DeleteAllItems()
+{
+    {
+        std::lock_guard lock(m_rowLock);
+        ClearRows();
+    }
+    if (m_editor.IsActive()) {
+        m_edit = -1;
+        m_editor.End(EditEnd::Closed);
+    }
+    m_sel = m_hover = m_edit = -1;
+    RowsChanged(false);
+}
+
+void RowList::SwapItem(int a, int b)
+{
+    if (a == b || !IsRow(a) || !IsRow(b)) {
+        return;
+    }
+    // An open editor belongs to its row, not to the place the row leaves.
+    EndEdit();
+    {
+        std::lock_guard lock(m_rowLock);
+        if (!IsRow(a) || !IsRow(b)) {
+            return;
+        }
+        SwapRows(a, b);
+    }
+    UpdateControl(true);
 }
 
 void RowList::RowInserted(int index)
@@ -184,16 +235,6 @@ void RowList::RowInserted(int index)
             ++*row;
         }
     }
-    RowsChanged(false);
-}
-
-void RowList::RowsCleared()
-{
-    if (m_editor.IsActive()) {
-        m_edit = -1;
-        m_editor.End(EditEnd::Closed);
-    }
-    m_sel = m_hover = m_edit = -1;
     RowsChanged(false);
 }
 
@@ -243,6 +284,23 @@ bool RowList::EditorTakesPress(UINT flags, CPoint pt)
 {
     m_editorPressed = m_editor.IsActive() && GetViewRect().PtInRect(pt) && m_editor.OnLButtonDown(flags, pt);
     return m_editorPressed;
+}
+
+bool RowList::RightRelease(CPoint pt, bool offRows)
+{
+    if (!IsEnabled()) {
+        return false;
+    }
+    int row = HitTestRow(pt);
+    if (IsEditing() && row != GetEditItem()) {
+        EndEdit();
+    }
+    Select(row);
+    bool inside = m_rect.PtInRect(pt);
+    if (inside && (row >= 0 || offRows)) {
+        SendMessageW(NOTIFY_RCLICK, static_cast<WPARAM>(row), 0);
+    }
+    return inside;
 }
 
 bool RowList::EditorTakesRelease(UINT flags, CPoint pt)

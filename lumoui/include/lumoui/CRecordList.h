@@ -50,14 +50,7 @@ public:
     int AddString(const std::string& text, int type, int value, int delay);
     // The delay of the last row; false (and nothing changed) for an empty list.
     bool UpdateDelayTime(int delay);
-    // False for a bad index; clears the hovered and selected rows.
-    bool DeleteItem(int index);
-    void DeleteAllItems();
     int GetItemCount() const override;
-    // -1 clears; another index outside the rows gives false; an unchanged index true.
-    bool SetCurSel(int index);
-    // Swaps two rows when both indexes are valid and different; no repaint.
-    void SwapItem(int a, int b);
     void SetImageList(MImageList* list) { m_imageList = list; }
     MImageList* GetImageList() const { return m_imageList; }
     // The rows in order; they stay owned by the control.
@@ -81,9 +74,11 @@ public:
 protected:
     void DrawRow(HDC dc, int index, const CRect& row) override;
     CRect EditRectOf(int index) const override;
+    void EraseRow(int index) override;
+    void ClearRows() override;
+    void SwapRows(int a, int b) override;
 
 private:
-    bool IsIndex(int index) const { return index >= 0 && index < GetItemCount(); }
 
     std::vector<std::unique_ptr<RecordItem>> m_rows; // guarded by RowLock()
     MImageList* m_imageList = nullptr;

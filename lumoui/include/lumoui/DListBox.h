@@ -56,15 +56,8 @@ public:
     int FindString(const std::string& text) const;
     int FindItemData(long data) const;
     int GetItemCount() const override;
-    // False for a bad index; clears the hovered and selected rows.
-    bool DeleteItem(int index);
-    void DeleteAllItems();
-    // Swaps two rows when both indexes are valid and different.
-    void SwapItem(int a, int b);
 
     // Selection ---------------------------------------------------------------------------------
-    // -1 clears; another index outside the rows gives false. Repaints when it changed.
-    bool SetCurSel(int index);
     // Selects the first row with the data; its index, or -1 (selection unchanged) when none.
     int SetCurData(long data);
     // Data of the selected row; 0 when none is selected.
@@ -96,9 +89,11 @@ public:
 protected:
     void DrawRow(HDC dc, int index, const CRect& row) override;
     CRect EditRectOf(int index) const override;
+    void EraseRow(int index) override;
+    void ClearRows() override;
+    void SwapRows(int a, int b) override;
 
 private:
-    bool IsIndex(int index) const { return index >= 0 && index < GetItemCount(); }
     void DrawRowImage(HDC dc, const Item& item, bool selected, const CRect& column) const;
 
     std::vector<Item> m_items; // guarded by RowLock()

@@ -35,7 +35,15 @@ public:
     // Heights below 1 are taken as 1; the scroll bar follows.
     void SetItemHeight(int height);
     int GetItemHeight() const { return m_rowHeight; }
+    // -1 clears; another index outside the rows gives false; an unchanged one true. Repaints
+    // when the selection changed; notifies nothing.
+    bool SetCurSel(int index);
     int GetCurSel() const { return m_sel; }
+    // False for a bad index; clears the hovered and selected rows.
+    bool DeleteItem(int index);
+    void DeleteAllItems();
+    // Swaps two rows when both indexes are valid and different.
+    void SwapItem(int a, int b);
     int GetHotItem() const { return m_hover; }
     // The row an in-place edit is open on; -1 when none.
     int GetEditItem() const { return m_editor.IsActive() ? m_edit : -1; }
@@ -80,19 +88,21 @@ protected:
     // Where the editor of row `index` lies in window coordinates.
     virtual CRect EditRectOf(int index) const = 0;
 
+    // The row storage of the derived class, called under RowLock() with valid indexes.
+    virtual void EraseRow(int index) = 0;
+    virtual void ClearRows() = 0;
+    virtual void SwapRows(int a, int b) = 0;
+
     std::recursive_mutex& RowLock() const { return m_rowLock; }
+    bool IsRow(int index) const { return index >= 0 && index < GetItemCount(); }
     // After rows were added or removed: the bar's range and step; `toEnd` scrolls to the end.
     // Any thread.
     void RowsChanged(bool toEnd);
     // The selection without notifying; true when it changed (and then repaints).
     bool Select(int index);
     void SetHover(int index);
-    // After row `index` was removed: the indexes behind it move up, an edit on it is dropped.
-    void RowRemoved(int index);
     // After a row was inserted at `index`.
     void RowInserted(int index);
-    // After all rows were removed.
-    void RowsCleared();
     // Opens the editor on a row with its text and the caret at the end, takes the focus and
     // sends NOTIFY_EDITBEGIN (0, row). False when it cannot open.
     bool BeginEdit(int index, const std::string& text);
@@ -101,6 +111,10 @@ protected:
     // Presses and releases that the editor takes (its field) are not rows' business.
     bool EditorTakesPress(UINT flags, CPoint pt);
     bool EditorTakesRelease(UINT flags, CPoint pt);
+    // A right release: the row under the mouse (or none) becomes the selection, an edit on
+    // another row ends, and NOTIFY_RCLICK (row, 0) goes out for a release inside the control -
+    // off the rows too (-1) when `offRows` is set.
+    bool RightRelease(CPoint pt, bool offRows);
 
     InlineEditor m_editor { this, this };
     int m_rowHeight;

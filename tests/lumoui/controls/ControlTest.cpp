@@ -10,7 +10,7 @@ void ControlTest::SetUp()
 {
     LumoTest::SetUp();
     m_dlg = std::make_unique<TestDialog>();
-    m_hwnd = m_dlg->Open(CRect(0, 0, 400, 300));
+    m_hwnd = m_dlg->Open(m_windowRect);
     Flush();
 }
 

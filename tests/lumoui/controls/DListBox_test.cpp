@@ -98,9 +98,9 @@ TEST_F(DListBoxTest, MouseNotifications)
     Release(50, RowY(1));
     Click(50, RowY(4)); // empty space below the rows: nothing changes
     EXPECT_EQ(list->GetCurSel(), 1);
-    Click(50, RowY(2), true);
+    RightClick(50, RowY(2));
     EXPECT_EQ(list->GetCurSel(), 2);
-    Click(50, RowY(4), true);
+    RightClick(50, RowY(4));
     EXPECT_EQ(list->GetCurSel(), -1);
     EXPECT_EQ(Notes(kId), (std::vector<Note> { { NOTIFY_PRESS, 1, 0 }, { NOTIFY_CLICK, 1, 0 }, { NOTIFY_RCLICK, 2, 0 },
                               { NOTIFY_RCLICK, static_cast<WPARAM>(-1), 0 } }));
@@ -108,7 +108,7 @@ TEST_F(DListBoxTest, MouseNotifications)
     list->SetEnabled(false);
     ClearNotes();
     Click(50, RowY(0));
-    Click(50, RowY(0), true);
+    RightClick(50, RowY(0));
     EXPECT_TRUE(Notes(kId).empty());
     EXPECT_EQ(list->GetCurSel(), -1);
 }
@@ -195,6 +195,7 @@ TEST_F(DListBoxTest, RowsDrawSelectionImageAndEditFrame)
     ASSERT_TRUE(list->SetImage("rows.png", 2));
     ASSERT_TRUE(list->SetEditImage("edit.png"));
     list->SetCurSel(1);
+    Flush();
     const ARGB fill = Manager::GetSelectColor();
     const int y1 = 10 + 32;
 
@@ -210,6 +211,7 @@ TEST_F(DListBoxTest, RowsDrawSelectionImageAndEditFrame)
 
     list->EnableShowEdit(true);
     ASSERT_TRUE(list->ShowEdit());
+    Flush();
     // The frame reaches 3 pixels left of the text rect and stops 6 short of the right edge.
     EXPECT_EQ(Pixel(10 + 47, y1), 0xFF0000FF);
     EXPECT_NE(Pixel(10 + 46, y1), 0xFF0000FF);

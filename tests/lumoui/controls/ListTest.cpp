@@ -8,43 +8,18 @@ using namespace lumo;
 
 void ListTest::SetUp()
 {
-    LumoTest::SetUp();
-    m_dlg = std::make_unique<TestDialog>();
-    m_hwnd = m_dlg->Open(CRect(0, 0, 640, 400));
-    m_page = dynamic_cast<MTabLayout*>(m_dlg->CreateControl("MTabLayout", 50, CRect(0, 0, 640, 400), "", 1, 1));
+    ControlTest::SetUp();
+    m_page = dynamic_cast<MTabLayout*>(m_dlg->CreateControl("MTabLayout", 50, m_windowRect, "", 1, 1));
     ASSERT_NE(m_page, nullptr);
     Flush();
 }
 
-void ListTest::TearDown()
-{
-    m_dlg.reset();
-    LumoTest::TearDown();
-}
-
-void ListTest::Move(int x, int y)
-{
-    headless::MouseMove(m_hwnd, x, y);
-    Flush();
-}
-
-void ListTest::Press(int x, int y, bool right)
-{
-    headless::MouseDown(m_hwnd, x, y, right);
-    Flush();
-}
-
-void ListTest::Release(int x, int y, bool right)
-{
-    headless::MouseUp(m_hwnd, x, y, right);
-    Flush();
-}
-
-void ListTest::Click(int x, int y, bool right)
+void ListTest::RightClick(int x, int y)
 {
     Move(x, y);
-    Press(x, y, right);
-    Release(x, y, right);
+    headless::MouseDown(m_hwnd, x, y, true);
+    headless::MouseUp(m_hwnd, x, y, true);
+    Flush();
 }
 
 void ListTest::Key(UINT vk)
@@ -60,12 +35,6 @@ void ListTest::Type(const std::string& text)
     Flush();
 }
 
-ARGB ListTest::Pixel(int x, int y) const
-{
-    Flush();
-    return headless::GetPixel(m_hwnd, x, y);
-}
-
 std::vector<ListTest::Note> ListTest::Notes(UINT id) const
 {
     std::vector<Note> out;
@@ -73,15 +42,6 @@ std::vector<ListTest::Note> ListTest::Notes(UINT id) const
         if (n.id == id) {
             out.push_back(Note { n.code, n.wParam, n.lParam });
         }
-    }
-    return out;
-}
-
-std::vector<UINT> ListTest::Codes(UINT id) const
-{
-    std::vector<UINT> out;
-    for (const auto& n : Notes(id)) {
-        out.push_back(n.code);
     }
     return out;
 }

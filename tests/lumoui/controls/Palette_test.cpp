@@ -190,6 +190,7 @@ TEST_F(MPaletteTest, DrawsTheFieldTheBarAndTheMarker)
 {
     MPalette* palette = MakePalette();
     palette->SetSelectColor(0x0000FF);
+    Flush();
     // Hue 240 (blue) near the bottom of the field is a light blue; the top is dark.
     ARGB light = Pixel(10 + 240, 10 + 170);
     ARGB dark = Pixel(10 + 240, 10 + 2);

@@ -154,9 +154,9 @@ TEST_F(RecordListTest, PressesSelectAndRightReleasesReportRows)
     EXPECT_EQ(list->GetCurSel(), 1);
     Click(100, RowY(3)); // below the rows, still inside the list
     EXPECT_EQ(list->GetCurSel(), -1);
-    Click(100, RowY(2), true);
+    RightClick(100, RowY(2));
     EXPECT_EQ(list->GetCurSel(), 2);
-    Click(100, RowY(3), true);
+    RightClick(100, RowY(3));
     EXPECT_EQ(list->GetCurSel(), -1);
     EXPECT_EQ(Notes(kId), (std::vector<Note> { { NOTIFY_PRESS, 1, 0 }, { NOTIFY_PRESS, static_cast<WPARAM>(-1), 0 },
                               { NOTIFY_RCLICK, 2, 0 } }))
@@ -264,6 +264,7 @@ TEST_F(RecordListTest, SelectedRowIsOutlinedAndTextsSitInTheirColumns)
 {
     CRecordList* list = MakeList(2);
     list->SetCurSel(1);
+    Flush();
     const ARGB outline = Manager::GetSelectColor();
     const int top = 10 + 41;
     EXPECT_TRUE(lumotest::ColorNear(Pixel(200, top), outline));
