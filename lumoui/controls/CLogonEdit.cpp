@@ -1,4 +1,5 @@
 #include "lumoui/CLogonEdit.h"
+#include "controls/IconStrip.h"
 #include "lumoui/MRender.h"
 #include "lumoui/PaintManager.h"
 
@@ -13,22 +14,20 @@ constexpr int kTextGap = 4;
 
 } // namespace
 
+CLogonEdit::~CLogonEdit() = default;
+
 CLogonEdit::CLogonEdit(MObject* parent, UINT id, CRect rect, const char* title, int visible, int enabled)
     : MEditEx(parent, id, rect, title, visible, enabled)
+    , m_logo(std::make_unique<IconStrip>())
 {
     m_editor.SetRect(DefaultTextRect());
 }
 
 bool CLogonEdit::SetLogoImage(const std::string& fileName, int count)
 {
-    ImgResInfo* info = m_manager ? m_manager->AddImgResInfo(fileName, std::max(1, count)) : nullptr;
-    if (!info) {
+    if (!m_logo->Load(m_manager, fileName, count)) {
         return false;
     }
-    m_logo = info->image;
-    m_logoSize = CSize(info->sliceWidth, info->sliceHeight);
-    m_logoCount = std::max(1, count);
-    m_editor.SetRect(GetTextRect());
     UpdateControl(true);
     return true;
 }
@@ -56,15 +55,9 @@ void CLogonEdit::DrawFrame(HDC hdc, int state, const CRect& dest)
 void CLogonEdit::DrawControl(HDC& hdc, CRect clip)
 {
     MEditEx::DrawControl(hdc, clip);
-    if (!m_logo || m_logoSize.cx <= 0) {
-        return;
-    }
     int state = GetState();
-    int slice = std::min(state == 3 ? 2 : state == 2 ? 1 : 0, m_logoCount - 1);
-    CRect box = GetLogoRect();
-    CPoint at = MRender::GetOriginPoint(box, m_logoSize, DT_CENTER, DT_VCENTER);
-    MRender::DrawImage(hdc, m_logo.get(), CRect(at, m_logoSize), slice * m_logoSize.cx, 0, m_logoSize.cx,
-        m_logoSize.cy);
+    CPoint at = MRender::GetOriginPoint(GetLogoRect(), m_logo->size, DT_CENTER, DT_VCENTER);
+    m_logo->Draw(hdc, state == 3 ? 2 : state == 2 ? 1 : 0, at);
 }
 
 } // namespace lumo

@@ -100,6 +100,11 @@ bool InlineEditor::Begin(const CRect& rect, const std::string& text, bool select
     if (MControl* other = pm->GetTextInputControl(); other && other != m_host) {
         other->OnWindowMessage(WM_KILLFOCUS, 0, 0);
     }
+    // The editor takes the keyboard focus, so a press elsewhere ends the edit. Done before
+    // the edit starts: handing the focus over may tell this host it lost it.
+    if (!m_active && pm->GetFocusControl() != m_host) {
+        pm->SetFocusControl(m_host);
+    }
     m_rect = rect;
     m_model.SetText(text);
     if (selectAll) {

@@ -1,4 +1,6 @@
 #include "lumoui/MEdit.h"
+#include "controls/ComboFace.h"
+#include "controls/IconStrip.h"
 #include "lumoui/MRender.h"
 #include "lumoui/Manager.h"
 #include "lumoui/PaintManager.h"
@@ -26,7 +28,8 @@ constexpr ARGB kGreyText = 0xFF808080;
 } // namespace
 
 MEdit::MEdit(MObject* parent, UINT id, CRect rect, const char* title, int visible, int enabled)
-    : MControlFont(parent, id, rect, visible != 0, enabled != 0)
+    : EditHostControl(parent, id, rect, visible != 0, enabled != 0)
+    , m_icon(std::make_unique<IconStrip>())
 {
     m_title = title ? title : "";
     m_editor.SetText(m_title);
@@ -108,13 +111,9 @@ void MEdit::SetTipInfo(const std::string& tip)
 
 bool MEdit::SetIconImage(const std::string& fileName, int count)
 {
-    ImgResInfo* info = m_manager ? m_manager->AddImgResInfo(fileName, std::max(1, count)) : nullptr;
-    if (!info) {
+    if (!m_icon->Load(m_manager, fileName, count)) {
         return false;
     }
-    m_icon = info->image;
-    m_iconSize = CSize(info->sliceWidth, info->sliceHeight);
-    m_iconCount = std::max(1, count);
     m_editor.SetRect(GetTextRect());
     UpdateControl(true);
     return true;
@@ -155,12 +154,12 @@ CRect MEdit::DefaultTextRect() const
 
 CRect MEdit::GetIconRect() const
 {
-    if (!m_icon) {
+    if (!m_icon->IsSet()) {
         return CRect();
     }
     int right = m_rect.right - kIconRightInset;
-    int top = m_rect.top + (m_rect.Height() - m_iconSize.cy) / 2;
-    return CRect(right - m_iconSize.cx, top, right, top + m_iconSize.cy);
+    int top = m_rect.top + (m_rect.Height() - m_icon->size.cy) / 2;
+    return CRect(right - m_icon->size.cx, top, right, top + m_icon->size.cy);
 }
 
 // Editing --------------------------------------------------------------------------------------------
@@ -173,9 +172,6 @@ void MEdit::ShowEdit()
     SyncEditor();
     if (!m_editor.Begin(GetTextRect(), m_title, true)) {
         return;
-    }
-    if (m_manager->GetFocusControl() != this) {
-        m_manager->SetFocusControl(this);
     }
     UpdateControl(false);
     SendMessageW(NOTIFY_EDITBEGIN, 0, 0);
@@ -241,10 +237,7 @@ void MEdit::DrawFrame(HDC hdc, int state, const CRect& dest)
         DrawSlice(hdc, state, dest, kFrameEdge);
         return;
     }
-    COLORREF back = m_manager ? m_manager->GetBackColor() : 0x130D09;
-    static constexpr ARGB kBorders[kStates] = { 0xFF3C3C3C, 0xFF808080, 0xFF007ACC, 0xFF2A2A2A };
-    MRender::FillSolidRect(hdc, dest, ColorRefToARGB(back));
-    MRender::DrawRectangle(hdc, dest, kBorders[std::clamp(state, 0, kStates - 1)]);
+    comboface::DrawPlainBox(hdc, state, dest, m_manager ? m_manager->GetBackColor() : 0x130D09);
 }
 
 void MEdit::DrawText(HDC hdc)
@@ -282,53 +275,18 @@ void MEdit::DrawControl(HDC& hdc, CRect)
         }
     }
     MRender::BitBlt(hdc, m_rect.left, m_rect.top, w, h, GetMemDC().GetSurface(), GetState() * w, 0);
-    if (m_icon && m_iconSize.cx > 0) {
-        int slice = std::min(IconState(), m_iconCount - 1);
-        CRect icon = GetIconRect();
-        MRender::DrawImage(hdc, m_icon.get(), icon, slice * m_iconSize.cx, 0, m_iconSize.cx, m_iconSize.cy);
-    }
+    m_icon->Draw(hdc, IconState(), GetIconRect().TopLeft());
     DrawText(hdc);
 }
 
 // State hooks --------------------------------------------------------------------------------------------
 
-void MEdit::SetControlRect(CRect rect)
-{
-    MControlFont::SetControlRect(rect);
-    m_editor.SetRect(GetTextRect());
-}
-
-void MEdit::SetControlVisible(bool visible)
-{
-    if (!visible) {
-        HideEdit();
-    }
-    MControlFont::SetControlVisible(visible);
-}
-
 void MEdit::SetControlEnabled(bool enabled)
 {
     if (!enabled) {
-        HideEdit();
         m_hover = m_iconHover = m_pressed = m_iconPressed = false;
     }
-    MControlFont::SetControlEnabled(enabled);
-}
-
-bool MEdit::SetControlFocus(bool focus)
-{
-    if (!focus) {
-        m_editor.End(EditEnd::FocusLost);
-    }
-    return MControlFont::SetControlFocus(focus);
-}
-
-LRESULT MEdit::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (m_editor.OnWindowMessage(msg, wParam, lParam)) {
-        return 1;
-    }
-    return MControlFont::OnWindowMessage(msg, wParam, lParam);
+    EditHostControl::SetControlEnabled(enabled);
 }
 
 // Mouse and keys ------------------------------------------------------------------------------------------
@@ -358,7 +316,7 @@ bool MEdit::OnControlMouseMove(UINT flags, CPoint pt)
 bool MEdit::OnControlSetCursor(UINT flags, CPoint pt)
 {
     if (!m_rect.PtInRect(pt)) {
-        return MControlFont::OnControlSetCursor(flags, pt);
+        return EditHostControl::OnControlSetCursor(flags, pt);
     }
     if (GetIconRect().PtInRect(pt)) {
         ::lumo::SetCursor(IDC_HAND);
@@ -433,7 +391,7 @@ bool MEdit::OnControlKeyDown(UINT vk, UINT repeat, UINT flags)
         m_editor.SwallowChar(' ');
         return true;
     }
-    return MControlFont::OnControlKeyDown(vk, repeat, flags);
+    return EditHostControl::OnControlKeyDown(vk, repeat, flags);
 }
 
 } // namespace lumo

@@ -15,11 +15,12 @@ namespace {
 
 constexpr int kTextInset = 4;
 constexpr ARGB kGreyText = 0xFF808080;
+constexpr ARGB kEditingBorder = 0xFF007ACC;
 
 } // namespace
 
 MRichEdit::MRichEdit(MObject* parent, UINT id, CRect rect, const char* title, int visible, int enabled)
-    : MControlFont(parent, id, rect, visible != 0, enabled != 0)
+    : EditHostControl(parent, id, rect, visible != 0, enabled != 0)
 {
     m_editor.Model().SetMultiLine(true);
     m_title = title ? title : "";
@@ -96,49 +97,20 @@ void MRichEdit::DrawControl(HDC& hdc, CRect)
         MRender::DrawRectangle(cache.GetDC(), CRect(0, 0, w, h), m_border);
     }
     MRender::BitBlt(hdc, m_rect.left, m_rect.top, w, h, GetMemDC().GetSurface(), 0, 0);
-    if (!IsEditing()) {
+    if (IsEditing()) {
+        MRender::DrawRectangle(hdc, m_rect, kEditingBorder);
+    } else {
         SyncEditor();
     }
     m_editor.Draw(hdc);
 }
 
-void MRichEdit::SetControlRect(CRect rect)
-{
-    MControlFont::SetControlRect(rect);
-    m_editor.SetRect(TextRect());
-}
-
-void MRichEdit::SetControlVisible(bool visible)
-{
-    if (!visible) {
-        m_editor.End(EditEnd::Closed);
-    }
-    MControlFont::SetControlVisible(visible);
-}
-
 void MRichEdit::SetControlEnabled(bool enabled)
 {
     if (!enabled) {
-        m_editor.End(EditEnd::Closed);
         m_pressed = false;
     }
-    MControlFont::SetControlEnabled(enabled);
-}
-
-bool MRichEdit::SetControlFocus(bool focus)
-{
-    if (!focus) {
-        m_editor.End(EditEnd::FocusLost);
-    }
-    return MControlFont::SetControlFocus(focus);
-}
-
-LRESULT MRichEdit::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (m_editor.OnWindowMessage(msg, wParam, lParam)) {
-        return 1;
-    }
-    return MControlFont::OnWindowMessage(msg, wParam, lParam);
+    EditHostControl::SetControlEnabled(enabled);
 }
 
 bool MRichEdit::OnControlMouseMove(UINT flags, CPoint pt)
@@ -149,7 +121,7 @@ bool MRichEdit::OnControlMouseMove(UINT flags, CPoint pt)
 bool MRichEdit::OnControlSetCursor(UINT flags, CPoint pt)
 {
     if (!m_rect.PtInRect(pt)) {
-        return MControlFont::OnControlSetCursor(flags, pt);
+        return EditHostControl::OnControlSetCursor(flags, pt);
     }
     ::lumo::SetCursor(IsEnabled() ? IDC_IBEAM : IDC_ARROW);
     return true;
@@ -171,6 +143,7 @@ bool MRichEdit::OnControlLButtonDown(UINT flags, CPoint pt)
             return true;
         }
         m_editor.Model().SetSel(start, end);
+        UpdateControl(false);
     }
     CRect text = TextRect();
     CPoint inside(std::clamp(pt.x, text.left, text.right - 1), std::clamp(pt.y, text.top, text.bottom - 1));
@@ -192,6 +165,10 @@ bool MRichEdit::OnControlScroll(bool, UINT down, CPoint) { return m_editor.OnScr
 
 void MRichEdit::OnEditorChanged(InlineEditor& editor) { m_title = editor.GetText(); }
 
-void MRichEdit::OnEditorEnded(InlineEditor& editor, EditEnd) { m_title = editor.GetText(); }
+void MRichEdit::OnEditorEnded(InlineEditor& editor, EditEnd)
+{
+    m_title = editor.GetText();
+    UpdateControl(false);
+}
 
 } // namespace lumo

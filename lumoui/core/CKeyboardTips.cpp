@@ -1,5 +1,4 @@
 #include "lumoui/CKeyboardTips.h"
-#include "core/DrawHookControl.h"
 #include "lumoui/MRender.h"
 #include "lumoui/Manager.h"
 
@@ -25,19 +24,10 @@ bool CKeyboardTips::CreateTips(HWND owner, const std::string& backgroundImage)
         != nullptr;
 }
 
-void CKeyboardTips::InitUI(CRect client)
+void CKeyboardTips::InitUI(CRect)
 {
     EnableWndDrag(false);
-    m_body = new DrawHookControl(this, client, [this](HDC& hdc, CRect rect) { DrawTips(hdc, rect); });
-    m_body->SetManager(&m_pm);
-    m_pm.AddControl(m_body, 1);
-}
-
-void CKeyboardTips::UISize(CRect client)
-{
-    if (m_body) {
-        m_body->SetRect(client);
-    }
+    AddPainter([this](HDC& hdc, CRect rect) { DrawTips(hdc, rect); });
 }
 
 void CKeyboardTips::SetAirBladderMsg(
@@ -54,8 +44,8 @@ void CKeyboardTips::SetAirBladderMsg(
         return;
     }
     SetWindowPos(HWND_TOPMOST, pt.x - kWidth / 2, pt.y - kHeight, kWidth, kHeight, SWP_NOACTIVATE);
-    if (m_body) {
-        m_body->UpdateControl(true, true);
+    if (GetPainter()) {
+        GetPainter()->UpdateControl(true, true);
     }
 }
 

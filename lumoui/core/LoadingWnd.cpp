@@ -1,5 +1,4 @@
 #include "lumoui/LoadingWnd.h"
-#include "core/DrawHookControl.h"
 #include "lumoui/MRender.h"
 #include "lumoui/Manager.h"
 
@@ -31,19 +30,10 @@ bool LoadingWnd::CreateDlg(HWND owner, CRect rect)
     return true;
 }
 
-void LoadingWnd::InitUI(CRect client)
+void LoadingWnd::InitUI(CRect)
 {
     EnableWndDrag(false);
-    m_body = new DrawHookControl(this, client, [this](HDC& hdc, CRect rect) { DrawLoading(hdc, rect); });
-    m_body->SetManager(&m_pm);
-    m_pm.AddControl(m_body, 1);
-}
-
-void LoadingWnd::UISize(CRect client)
-{
-    if (m_body) {
-        m_body->SetRect(client);
-    }
+    AddPainter([this](HDC& hdc, CRect rect) { DrawLoading(hdc, rect); });
 }
 
 CRect LoadingWnd::CloseRect() const
@@ -67,8 +57,8 @@ void LoadingWnd::OnTimer(UINT id)
     if (m_elapsed >= delay) {
         m_elapsed = 0;
         m_frame = (m_frame + 1) % m_anim->GetFrameCount();
-        if (m_body) {
-            m_body->UpdateControl(false);
+        if (GetPainter()) {
+            GetPainter()->UpdateControl(false);
         }
     }
 }

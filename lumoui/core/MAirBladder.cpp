@@ -1,5 +1,4 @@
 #include "lumoui/MAirBladder.h"
-#include "core/DrawHookControl.h"
 #include "lumoui/MRender.h"
 #include "lumoui/Manager.h"
 
@@ -60,23 +59,14 @@ bool MAirBladder::CreateBalloon(HWND owner)
         != nullptr;
 }
 
-void MAirBladder::InitUI(CRect client)
+void MAirBladder::InitUI(CRect)
 {
     EnableWndDrag(false);
     for (const char* name : { "img_tip_bk.png", "img_tip_arrow_left.png", "img_tip_arrow_right.png",
              "img_tip_arrow_top.png" }) {
         m_pm.AddImgResInfo(name, 1);
     }
-    m_body = new DrawHookControl(this, client, [this](HDC& hdc, CRect rect) { DrawBalloon(hdc, rect); });
-    m_body->SetManager(&m_pm);
-    m_pm.AddControl(m_body, 1);
-}
-
-void MAirBladder::UISize(CRect client)
-{
-    if (m_body) {
-        m_body->SetRect(client);
-    }
+    AddPainter([this](HDC& hdc, CRect rect) { DrawBalloon(hdc, rect); });
 }
 
 CRect MAirBladder::FitRect(int mode, CPoint a, CSize text)
@@ -114,8 +104,8 @@ void MAirBladder::SetAirBladderMsg(const std::string& text, int x, int y, int ty
     } else {
         KillTimer(kHideTimer);
     }
-    if (m_body) {
-        m_body->UpdateControl(true, true);
+    if (GetPainter()) {
+        GetPainter()->UpdateControl(true, true);
     }
 }
 
@@ -141,6 +131,41 @@ void MAirBladder::OnTimer(UINT id)
     if (id == kHideTimer) {
         KillTimer(kHideTimer);
         ShowWindow(SW_HIDE);
+    }
+}
+
+void MAirBladder::DrawArrow(HDC& hdc, CRect rect, CPoint tip, const MImage* arrow, CSize size)
+{
+    int aw = size.cx;
+    int ah = size.cy;
+    int ax = std::clamp(tip.x - aw / 2, rect.left, std::max(rect.left, rect.right - aw));
+    int ay = std::clamp(tip.y - ah / 2, rect.top, std::max(rect.top, rect.bottom - ah));
+    if (m_mode == 1 || m_mode == 5) {
+        ax = rect.left;
+    } else if (m_mode == 2) {
+        ax = rect.right - aw;
+    } else if (m_mode == 4) {
+        ay = rect.bottom - ah;
+    } else {
+        ay = rect.top;
+    }
+    if (arrow && m_mode == 4) {
+        // The top arrow turned upside down points at an anchor below.
+        cairo_save(hdc);
+        cairo_translate(hdc, ax + aw / 2.0, ay + ah / 2.0);
+        cairo_rotate(hdc, M_PI);
+        MRender::DrawImage(hdc, arrow, -aw / 2, -ah / 2);
+        cairo_restore(hdc);
+    } else if (arrow) {
+        MRender::DrawImage(hdc, arrow, ax, ay);
+    } else if (m_mode == 1 || m_mode == 5) {
+        FillTriangle(hdc, ax, ay + ah / 2.0, ax + aw, ay, ax + aw, ay + ah, kFallbackFill);
+    } else if (m_mode == 2) {
+        FillTriangle(hdc, ax + aw, ay + ah / 2.0, ax, ay, ax, ay + ah, kFallbackFill);
+    } else if (m_mode == 4) {
+        FillTriangle(hdc, ax + aw / 2.0, ay + ah, ax, ay, ax + aw, ay, kFallbackFill);
+    } else {
+        FillTriangle(hdc, ax + aw / 2.0, ay, ax, ay + ah, ax + aw, ay + ah, kFallbackFill);
     }
 }
 
@@ -174,35 +199,7 @@ void MAirBladder::DrawBalloon(HDC& hdc, CRect rect)
         MRender::DrawRoundRectange(hdc, body.left, body.top, body.Width(), body.Height(), 8, kFallbackBorder, 1.0f,
             true, kFallbackFill);
     }
-    int ax = std::clamp(tip.x - aw / 2, rect.left, std::max(rect.left, rect.right - aw));
-    int ay = std::clamp(tip.y - ah / 2, rect.top, std::max(rect.top, rect.bottom - ah));
-    if (m_mode == 1 || m_mode == 5) {
-        ax = rect.left;
-    } else if (m_mode == 2) {
-        ax = rect.right - aw;
-    } else if (m_mode == 4) {
-        ay = rect.bottom - ah;
-    } else {
-        ay = rect.top;
-    }
-    if (arrow && m_mode == 4) {
-        // The top arrow turned upside down points at an anchor below.
-        cairo_save(hdc);
-        cairo_translate(hdc, ax + aw / 2.0, ay + ah / 2.0);
-        cairo_rotate(hdc, M_PI);
-        MRender::DrawImage(hdc, arrow->image.get(), -aw / 2, -ah / 2);
-        cairo_restore(hdc);
-    } else if (arrow) {
-        MRender::DrawImage(hdc, arrow->image.get(), ax, ay);
-    } else if (m_mode == 1 || m_mode == 5) {
-        FillTriangle(hdc, ax, ay + ah / 2.0, ax + aw, ay, ax + aw, ay + ah, kFallbackFill);
-    } else if (m_mode == 2) {
-        FillTriangle(hdc, ax + aw, ay + ah / 2.0, ax, ay, ax, ay + ah, kFallbackFill);
-    } else if (m_mode == 4) {
-        FillTriangle(hdc, ax + aw / 2.0, ay + ah, ax, ay, ax + aw, ay, kFallbackFill);
-    } else {
-        FillTriangle(hdc, ax + aw / 2.0, ay, ax, ay + ah, ax + aw, ay + ah, kFallbackFill);
-    }
+    DrawArrow(hdc, rect, tip, arrow ? arrow->image.get() : nullptr, CSize(aw, ah));
     CRect text = body;
     text.DeflateRect(10, 6);
     bool centred = m_lineCount <= 1 || m_mode == 4;

@@ -21,10 +21,16 @@ void MControlFont::SetTextColor(ARGB color) { m_textColor = color; }
 
 bool MControlFont::SetImage(UINT resourceID, const std::string& type, int count)
 {
-    if (!m_manager) {
-        return false;
-    }
-    ImgResInfo* info = m_manager->AddImgResInfo(resourceID, type, count);
+    return m_manager && AdoptImage(m_manager->AddImgResInfo(resourceID, type, count), count);
+}
+
+bool MControlFont::SetImage(const std::string& fileName, int count)
+{
+    return m_manager && AdoptImage(m_manager->AddImgResInfo(fileName, count), count);
+}
+
+bool MControlFont::AdoptImage(const ImgResInfo* info, int count)
+{
     if (!info) {
         return false;
     }
@@ -33,26 +39,6 @@ bool MControlFont::SetImage(UINT resourceID, const std::string& type, int count)
     m_sliceHeight = info->sliceHeight;
     m_sliceCount = count;
     m_imageFile = info->fileName;
-    if (IsVisible()) {
-        UpdateControl(true);
-    }
-    return true;
-}
-
-bool MControlFont::SetImage(const std::string& fileName, int count)
-{
-    if (!m_manager) {
-        return false;
-    }
-    ImgResInfo* info = m_manager->AddImgResInfo(fileName, count);
-    if (!info) {
-        return false;
-    }
-    m_image = info->image;
-    m_sliceWidth = info->sliceWidth;
-    m_sliceHeight = info->sliceHeight;
-    m_sliceCount = count;
-    m_imageFile = fileName;
     if (IsVisible()) {
         UpdateControl(true);
     }

@@ -38,8 +38,10 @@ LRESULT MDialog::OnControlUpdate(CRect rect, bool full, MControl* control)
 
 void MDialog::DispatchHooks(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    UINT flags = static_cast<UINT>(wParam);
-    CPoint pt = PointOf(lParam);
+    if (msg >= WM_MOUSEMOVE && msg <= WM_RBUTTONDBLCLK) {
+        DispatchMouseHooks(msg, wParam, lParam);
+        return;
+    }
     switch (msg) {
     case WM_CREATE:
         OnCreate(reinterpret_cast<CREATESTRUCT*>(lParam));
@@ -68,6 +70,22 @@ void MDialog::DispatchHooks(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         OnTimer(static_cast<UINT>(wParam));
         break;
+    case WM_MOUSEHOVER:
+        OnMouseHover(static_cast<UINT>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        break;
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
+        break;
+    default:
+        break;
+    }
+}
+
+void MDialog::DispatchMouseHooks(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    UINT flags = static_cast<UINT>(wParam);
+    CPoint pt = PointOf(lParam);
+    switch (msg) {
     case WM_MOUSEMOVE:
         OnMouseMove(flags, pt.x, pt.y);
         break;
@@ -88,12 +106,6 @@ void MDialog::DispatchHooks(UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     case WM_RBUTTONDBLCLK:
         OnRButtonDblClk(flags, pt.x, pt.y);
-        break;
-    case WM_MOUSEHOVER:
-        OnMouseHover(flags, pt.x, pt.y);
-        break;
-    case WM_MOUSELEAVE:
-        OnMouseLeave();
         break;
     default:
         break;

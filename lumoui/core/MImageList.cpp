@@ -1,15 +1,11 @@
 #include "lumoui/MImageList.h"
 #include "lumoui/MRender.h"
 
+#include <algorithm>
+
 namespace lumo {
 
-MImageList::MImageList() = default;
-MImageList::~MImageList() = default;
-
-int MImageList::AddImage(const std::string& path, UINT id, int count)
-{
-    return InsertImage(-1, path, id, count);
-}
+int MImageList::AddImage(const std::string& path, UINT id, int count) { return InsertImage(-1, path, id, count); }
 
 int MImageList::InsertImage(int index, const std::string& path, UINT id, int count)
 {
@@ -18,97 +14,89 @@ int MImageList::InsertImage(int index, const std::string& path, UINT id, int cou
     }
     {
         std::lock_guard lock(m_lock);
-        if (index != -1 && !IsIndex(index)) {
+        if (index != -1 && (index < 0 || index > static_cast<int>(m_entries.size()))) {
             return -1;
         }
     }
-    ImageListEntry entry;
-    entry.image = MRender::LoadImageFromFile(path);
-    if (!entry.image) {
+    MImagePtr image = MImage::FromFile(path);
+    if (!image) {
         return -1;
     }
-    entry.sliceCount = count > 0 ? count : 1;
-    entry.sliceWidth = entry.image->GetWidth() / entry.sliceCount;
-    entry.sliceHeight = entry.image->GetHeight();
-    entry.id = id;
-    entry.path = path;
+    Entry e;
+    e.count = std::max(1, count);
+    e.image = image;
+    e.sliceWidth = image->GetWidth() / e.count;
+    e.sliceHeight = image->GetHeight();
+    e.id = id;
+    e.path = path;
     std::lock_guard lock(m_lock);
     if (index == -1 || index > static_cast<int>(m_entries.size())) {
-        index = static_cast<int>(m_entries.size());
+        m_entries.push_back(std::move(e));
+        return static_cast<int>(m_entries.size()) - 1;
     }
-    m_entries.insert(m_entries.begin() + index, std::move(entry));
+    m_entries.insert(m_entries.begin() + index, std::move(e));
     return index;
 }
 
 void MImageList::DrawItemIcon(HDC hdc, const CRect& rect, int index) const
 {
-    ImageListEntry entry;
-    CSize size;
-    {
-        std::lock_guard lock(m_lock);
-        if (!IsIndex(index)) {
-            return;
-        }
-        entry = m_entries[index];
-        size = m_drawSize;
+    std::optional<Entry> e = GetItemImageData(index);
+    if (e) {
+        MRender::DrawImage(hdc, e->image.get(), rect, 0, 0, e->sliceWidth, e->sliceHeight);
     }
-    CRect dest = rect;
-    if (size.cx > 0 && size.cy > 0) {
-        dest = CRect(MRender::GetOriginPoint(rect, size, DT_CENTER, DT_VCENTER), size);
+}
+
+CSize MImageList::GetIconSize() const
+{
+    std::lock_guard lock(m_lock);
+    if (m_drawSize.cx > 0 && m_drawSize.cy > 0) {
+        return m_drawSize;
     }
-    MRender::DrawImage(hdc, entry.image.get(), dest, 0, 0, entry.sliceWidth, entry.sliceHeight);
-}
-
-CSize MImageList::GetIconSize(int index) const
-{
-    std::lock_guard lock(m_lock);
-    return IsIndex(index) ? CSize(m_entries[index].sliceWidth, m_entries[index].sliceHeight) : CSize();
-}
-
-bool MImageList::GetItemImageData(int index, ImageListEntry& entry) const
-{
-    std::lock_guard lock(m_lock);
-    if (!IsIndex(index)) {
-        return false;
-    }
-    entry = m_entries[index];
-    return true;
-}
-
-bool MImageList::GetImageDataByID(UINT id, ImageListEntry& entry) const
-{
-    std::lock_guard lock(m_lock);
-    for (const auto& e : m_entries) {
-        if (e.id == id) {
-            entry = e;
-            return true;
-        }
-    }
-    return false;
-}
-
-std::string MImageList::GetImagePath(int index) const
-{
-    std::lock_guard lock(m_lock);
-    return IsIndex(index) ? m_entries[index].path : std::string();
-}
-
-std::string MImageList::GetImagePathByID(UINT id) const
-{
-    ImageListEntry entry;
-    return GetImageDataByID(id, entry) ? entry.path : std::string();
-}
-
-int MImageList::GetImageCount() const
-{
-    std::lock_guard lock(m_lock);
-    return static_cast<int>(m_entries.size());
+    return m_entries.empty() ? CSize() : CSize(m_entries[0].sliceWidth, m_entries[0].sliceHeight);
 }
 
 void MImageList::SetDrawImgSize(CSize size)
 {
     std::lock_guard lock(m_lock);
     m_drawSize = size;
+}
+
+std::optional<MImageList::Entry> MImageList::GetItemImageData(int index) const
+{
+    std::lock_guard lock(m_lock);
+    if (index < 0 || index >= static_cast<int>(m_entries.size())) {
+        return std::nullopt;
+    }
+    return m_entries[static_cast<size_t>(index)];
+}
+
+std::optional<MImageList::Entry> MImageList::GetImageDataByID(UINT id) const
+{
+    std::lock_guard lock(m_lock);
+    for (const auto& e : m_entries) {
+        if (e.id == id) {
+            return e;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string MImageList::GetImagePath(int index) const
+{
+    auto e = GetItemImageData(index);
+    return e ? e->path : std::string();
+}
+
+std::string MImageList::GetImagePathByID(UINT id) const
+{
+    auto e = GetImageDataByID(id);
+    return e ? e->path : std::string();
+}
+
+int MImageList::GetImageCount() const
+{
+    std::lock_guard lock(m_lock);
+    return static_cast<int>(m_entries.size());
 }
 
 void MImageList::DelAllImages()

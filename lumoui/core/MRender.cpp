@@ -64,6 +64,23 @@ bool ClipSource(const MImage* image, int& x, int& y, int& w, int& h)
     return true;
 }
 
+// Fills a rect with a linear gradient between two points.
+void FillGradient(HDC hdc, const CRect& rect, double x0, double y0, double x1, double y1, ARGB from, ARGB to)
+{
+    if (!hdc || rect.IsRectEmpty()) {
+        return;
+    }
+    cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
+    AddStop(p, 0, from);
+    AddStop(p, 1, to);
+    cairo_save(hdc);
+    cairo_set_source(hdc, p);
+    cairo_rectangle(hdc, rect.left, rect.top, rect.Width(), rect.Height());
+    cairo_fill(hdc);
+    cairo_restore(hdc);
+    cairo_pattern_destroy(p);
+}
+
 void RoundRectPath(HDC hdc, double x, double y, double w, double h, double rx, double ry)
 {
     auto corner = [&](double cx, double cy, double a0) {
@@ -202,19 +219,11 @@ void MRender::DrawColor(HDC hdc, const CRect& rect, ARGB color)
 
 void MRender::DrawGradient(HDC hdc, const CRect& rect, ARGB from, ARGB to, bool vertical)
 {
-    if (!hdc || rect.IsRectEmpty()) {
-        return;
+    if (vertical) {
+        FillGradient(hdc, rect, 0, rect.top, 0, rect.bottom, from, to);
+    } else {
+        FillGradient(hdc, rect, rect.left, 0, rect.right, 0, from, to);
     }
-    cairo_pattern_t* p = vertical ? cairo_pattern_create_linear(0, rect.top, 0, rect.bottom)
-                                  : cairo_pattern_create_linear(rect.left, 0, rect.right, 0);
-    AddStop(p, 0, from);
-    AddStop(p, 1, to);
-    cairo_save(hdc);
-    cairo_set_source(hdc, p);
-    cairo_rectangle(hdc, rect.left, rect.top, rect.Width(), rect.Height());
-    cairo_fill(hdc);
-    cairo_restore(hdc);
-    cairo_pattern_destroy(p);
 }
 
 void MRender::DrawVerticalTransition(HDC hdc, const CRect& rect, ARGB top, ARGB bottom)
@@ -229,18 +238,7 @@ void MRender::DrawHorizontalTransition(HDC hdc, const CRect& rect, ARGB left, AR
 
 void MRender::DrawRightBottomTransition(HDC hdc, const CRect& rect, ARGB topLeft, ARGB bottomRight)
 {
-    if (!hdc || rect.IsRectEmpty()) {
-        return;
-    }
-    cairo_pattern_t* p = cairo_pattern_create_linear(rect.left, rect.top, rect.right, rect.bottom);
-    AddStop(p, 0, topLeft);
-    AddStop(p, 1, bottomRight);
-    cairo_save(hdc);
-    cairo_set_source(hdc, p);
-    cairo_rectangle(hdc, rect.left, rect.top, rect.Width(), rect.Height());
-    cairo_fill(hdc);
-    cairo_restore(hdc);
-    cairo_pattern_destroy(p);
+    FillGradient(hdc, rect, rect.left, rect.top, rect.right, rect.bottom, topLeft, bottomRight);
 }
 
 void MRender::DrawRectangle(HDC hdc, const CRect& rect, ARGB color, double penWidth)

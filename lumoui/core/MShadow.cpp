@@ -26,12 +26,10 @@ bool MShadow::Create(HWND parent)
     if (IsWindow(m_hwnd)) {
         return true;
     }
-    if (!IsClassRegistered(kClassName)) {
-        WNDCLASS wc;
-        wc.lpfnWndProc = &MShadow::WindowProc;
-        wc.lpszClassName = kClassName;
-        RegisterClassW(wc);
-    }
+    WNDCLASS wc;
+    wc.lpfnWndProc = &MShadow::WindowProc;
+    wc.lpszClassName = kClassName;
+    RegisterClassW(wc);
     m_parent = parent;
     m_hwnd = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_LUMO_TOOLTIP, kClassName, "", WS_POPUP, 0, 0, 1,
         1, parent, nullptr);

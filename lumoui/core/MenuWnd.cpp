@@ -26,6 +26,7 @@ bool MenuWnd::CreateMenuWindow(HWND owner, CPoint topLeft, UINT notifyMessage, i
     m_owner = owner;
     m_notifyMessage = notifyMessage;
     m_menuWidth = size;
+    EnableAutoClose(true);
     return MWindow::Create(owner, "Menu Window", kMenuStyle, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LUMO_POPUPMENU,
                CRect(topLeft, CSize(size, size)))
         != nullptr;
@@ -266,33 +267,6 @@ LRESULT MenuWnd::OnMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM)
         CloseWindow();
     }
     return 0;
-}
-
-LRESULT MenuWnd::OnNcActivate(bool active)
-{
-    if (!active) {
-        CloseWindow();
-    }
-    return 0;
-}
-
-LRESULT MenuWnd::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) {
-        // With the pointer held by the menu, a press anywhere else arrives here too.
-        CRect client;
-        GetClientRect(&client);
-        if (!client.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))) {
-            CloseWindow();
-            return 0;
-        }
-    }
-    LRESULT result = MPopupWnd::OnWindowMessage(msg, wParam, lParam);
-    bool regrab = (msg == WM_SHOWWINDOW && wParam) || msg == WM_LBUTTONUP || msg == WM_RBUTTONUP;
-    if (regrab && IsWindowVisible() && GetCapture() != m_hWnd) {
-        SetCapture();
-    }
-    return result;
 }
 
 } // namespace lumo

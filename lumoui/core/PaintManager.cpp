@@ -198,6 +198,21 @@ void PaintManager::ClearAllControls()
 
 // Caches ------------------------------------------------------------------------------------------
 
+namespace {
+
+std::unique_ptr<ImgResInfo> MakeImgResInfo(const MImagePtr& image, int count, const std::string& fileName)
+{
+    auto info = std::make_unique<ImgResInfo>();
+    info->sliceCount = std::max(1, count);
+    info->image = image;
+    info->sliceWidth = image->GetWidth() / info->sliceCount;
+    info->sliceHeight = image->GetHeight();
+    info->fileName = fileName;
+    return info;
+}
+
+} // namespace
+
 ImgResInfo* PaintManager::AddImgResInfo(const std::string& fileName, int count)
 {
     if (fileName.empty()) {
@@ -212,13 +227,7 @@ ImgResInfo* PaintManager::AddImgResInfo(const std::string& fileName, int count)
     if (!image) {
         return nullptr;
     }
-    auto info = std::make_unique<ImgResInfo>();
-    info->sliceCount = std::max(1, count);
-    info->image = image;
-    info->sliceWidth = image->GetWidth() / info->sliceCount;
-    info->sliceHeight = image->GetHeight();
-    info->fileName = fileName;
-    return m_images.emplace(fileName, std::move(info)).first->second.get();
+    return m_images.emplace(fileName, MakeImgResInfo(image, count, fileName)).first->second.get();
 }
 
 ImgResInfo* PaintManager::AddImgResInfo(UINT resourceID, const std::string& type, int count)
@@ -233,12 +242,7 @@ ImgResInfo* PaintManager::AddImgResInfo(UINT resourceID, const std::string& type
     if (!image) {
         return nullptr;
     }
-    auto info = std::make_unique<ImgResInfo>();
-    info->sliceCount = std::max(1, count);
-    info->image = image;
-    info->sliceWidth = image->GetWidth() / info->sliceCount;
-    info->sliceHeight = image->GetHeight();
-    info->fileName = MRender::GetResourcePath(resourceID, type);
+    auto info = MakeImgResInfo(image, count, MRender::GetResourcePath(resourceID, type));
     return m_images.emplace(key, std::move(info)).first->second.get();
 }
 
@@ -253,6 +257,11 @@ const std::string* PaintManager::AddTempFont(const std::string& family, const st
     if (family.empty() || !MRender::RegisterFontFile(path)) {
         return nullptr;
     }
+    return CacheFamily(family);
+}
+
+const std::string* PaintManager::CacheFamily(const std::string& family)
+{
     std::lock_guard lock(m_fontLock);
     auto& slot = m_fonts[family];
     if (!slot) {
@@ -270,15 +279,7 @@ const std::string* PaintManager::AddGDITempFont(UINT resourceID)
 const std::string* PaintManager::FindTempFont(const std::string&)
 {
     std::string family = Manager::GetFontName();
-    if (family.empty()) {
-        return nullptr;
-    }
-    std::lock_guard lock(m_fontLock);
-    auto& slot = m_fonts[family];
-    if (!slot) {
-        slot = std::make_unique<std::string>(family);
-    }
-    return slot.get();
+    return family.empty() ? nullptr : CacheFamily(family);
 }
 
 void PaintManager::ClearTempFont()

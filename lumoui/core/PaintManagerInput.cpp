@@ -52,6 +52,25 @@ bool IsTextInputMessage(UINT msg)
         || msg == WM_IME_COMPOSITION || msg == WM_IME_ENDCOMPOSITION || msg == WM_KILLFOCUS;
 }
 
+// Whether `control` is a descendant of `container`.
+bool IsInside(const MControl* control, const MControl* container)
+{
+    if (!container) {
+        return false;
+    }
+    for (MObject* owner = control->GetParantObject(); owner;) {
+        auto* c = dynamic_cast<MControl*>(owner);
+        if (!c) {
+            return false;
+        }
+        if (c == container) {
+            return true;
+        }
+        owner = c->GetParantObject();
+    }
+    return false;
+}
+
 } // namespace
 
 LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -109,23 +128,15 @@ LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         OnTimer(static_cast<UINT>(wParam));
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(static_cast<UINT>(wParam), PointOf(lParam));
-        return 1;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK:
-        OnButtonDown(msg, static_cast<UINT>(wParam), PointOf(lParam));
-        return 1;
-    case WM_LBUTTONUP:
-        OnLButtonUp(static_cast<UINT>(wParam), PointOf(lParam));
-        return 1;
     case WM_MOUSEWHEEL:
-        return OnMouseWheel(wParam, lParam);
     case WM_MOUSELEAVE:
-        OnMouseLeave();
-        return 1;
+        return OnMouseMessage(msg, wParam, lParam);
     case WM_LUMO_DRAGTEST:
         return WouldDragAt(PointOf(lParam)) ? 1 : 0;
     case WM_LUMO_UPDATES:
@@ -133,6 +144,27 @@ LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 1;
     default:
         return 0;
+    }
+}
+
+LRESULT PaintManager::OnMouseMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    UINT flags = static_cast<UINT>(wParam);
+    switch (msg) {
+    case WM_MOUSEMOVE:
+        OnMouseMove(flags, PointOf(lParam));
+        return 1;
+    case WM_LBUTTONUP:
+        OnLButtonUp(flags, PointOf(lParam));
+        return 1;
+    case WM_MOUSEWHEEL:
+        return OnMouseWheel(wParam, lParam);
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
+        return 1;
+    default:
+        OnButtonDown(msg, flags, PointOf(lParam));
+        return 1;
     }
 }
 
@@ -231,13 +263,18 @@ void PaintManager::OnButtonDown(UINT msg, UINT flags, CPoint pt)
         }
         return;
     }
-    if (m_focus && m_focus != hover) {
+    // The focused child of the pressed control keeps the focus until the routing below
+    // gives it to whatever the press hits.
+    bool focusInside = m_focus && IsInside(m_focus, hover);
+    if (m_focus && m_focus != hover && !focusInside) {
         SetFocusControl(nullptr);
     }
     if (takes) {
         m_dragPending = hover->IsDragDrop() && hover->IsEnabled();
         m_buttonHeld = true;
-        SetFocusControl(hover);
+        if (!focusInside) {
+            SetFocusControl(hover);
+        }
         bool handled = msg == WM_LBUTTONDBLCLK ? hover->OnLButtonDblClk(flags, pt) : hover->OnLButtonDown(flags, pt);
         if (!m_captured) {
             if (m_hover && m_hover->AcceptsPoint(flags, pt)) {

@@ -34,12 +34,10 @@ ToolTipWnd::~ToolTipWnd()
 
 bool ToolTipWnd::Create(HWND owner)
 {
-    if (!IsClassRegistered(kClassName)) {
-        WNDCLASS wc;
-        wc.lpfnWndProc = &ToolTipWnd::WindowProc;
-        wc.lpszClassName = kClassName;
-        RegisterClassW(wc);
-    }
+    WNDCLASS wc;
+    wc.lpfnWndProc = &ToolTipWnd::WindowProc;
+    wc.lpszClassName = kClassName;
+    RegisterClassW(wc);
     m_owner = owner;
     m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_LUMO_TOOLTIP, kClassName, "", WS_POPUP, 0, 0,
         1, 1, owner, nullptr);

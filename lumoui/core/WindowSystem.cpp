@@ -269,51 +269,70 @@ bool WindowSystem::Show(HWND hwnd, int cmd)
         return result;
     }
     bool wasVisible = IsVisible(hwnd);
-    HWND owner = GetOwner(hwnd);
     switch (cmd) {
     case SW_HIDE:
-        if (wasVisible) {
-            {
-                std::lock_guard lock(m_lock);
-                Find(hwnd)->style &= ~WS_VISIBLE;
-            }
-            m_backend->ShowNativeWindow(hwnd, false, false);
-            Send(hwnd, WM_SHOWWINDOW, 0, 0);
-            AfterHideOrDestroy(hwnd, owner);
-        }
-        return wasVisible;
+        Hide(hwnd);
+        break;
     case SW_MINIMIZE:
-    case SW_SHOWMINIMIZED: {
-        {
-            std::lock_guard lock(m_lock);
-            Find(hwnd)->style |= WS_MINIMIZE | WS_VISIBLE;
-        }
-        FirstShow(hwnd);
-        if (!wasVisible) {
-            m_backend->ShowNativeWindow(hwnd, true, false);
-        }
-        m_backend->MinimizeNativeWindow(hwnd);
-        Send(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
-        return wasVisible;
-    }
-    case SW_MAXIMIZE: {
-        CRect work = GetWorkAreaOf(hwnd);
-        {
-            std::lock_guard lock(m_lock);
-            WindowRecord* rec = Find(hwnd);
-            if (!rec->zoomed) {
-                rec->restoreRect = rec->rect;
-            }
-            rec->zoomed = true;
-            rec->style |= WS_MAXIMIZE;
-        }
-        SetPos(hwnd, nullptr, work.left, work.top, work.Width(), work.Height(), SWP_NOZORDER | SWP_SHOWWINDOW);
-        return wasVisible;
-    }
+    case SW_SHOWMINIMIZED:
+        Minimize(hwnd, wasVisible);
+        break;
+    case SW_MAXIMIZE:
+        Maximize(hwnd);
+        break;
     default:
+        ShowNormal(hwnd, cmd, wasVisible);
         break;
     }
+    return wasVisible;
+}
 
+void WindowSystem::Hide(HWND hwnd)
+{
+    if (!IsVisible(hwnd)) {
+        return;
+    }
+    HWND owner = GetOwner(hwnd);
+    {
+        std::lock_guard lock(m_lock);
+        Find(hwnd)->style &= ~WS_VISIBLE;
+    }
+    m_backend->ShowNativeWindow(hwnd, false, false);
+    Send(hwnd, WM_SHOWWINDOW, 0, 0);
+    AfterHideOrDestroy(hwnd, owner);
+}
+
+void WindowSystem::Minimize(HWND hwnd, bool wasVisible)
+{
+    {
+        std::lock_guard lock(m_lock);
+        Find(hwnd)->style |= WS_MINIMIZE | WS_VISIBLE;
+    }
+    FirstShow(hwnd);
+    if (!wasVisible) {
+        m_backend->ShowNativeWindow(hwnd, true, false);
+    }
+    m_backend->MinimizeNativeWindow(hwnd);
+    Send(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
+}
+
+void WindowSystem::Maximize(HWND hwnd)
+{
+    CRect work = GetWorkAreaOf(hwnd);
+    {
+        std::lock_guard lock(m_lock);
+        WindowRecord* rec = Find(hwnd);
+        if (!rec->zoomed) {
+            rec->restoreRect = rec->rect;
+        }
+        rec->zoomed = true;
+        rec->style |= WS_MAXIMIZE;
+    }
+    SetPos(hwnd, nullptr, work.left, work.top, work.Width(), work.Height(), SWP_NOZORDER | SWP_SHOWWINDOW);
+}
+
+void WindowSystem::ShowNormal(HWND hwnd, int cmd, bool wasVisible)
+{
     bool restore = (cmd == SW_RESTORE || cmd == SW_SHOWNORMAL);
     bool wasIconic = IsIconic(hwnd);
     CRect restoreTo;
@@ -351,7 +370,6 @@ bool WindowSystem::Show(HWND hwnd, int cmd)
     if (activate) {
         SetActive(hwnd);
     }
-    return wasVisible;
 }
 
 bool WindowSystem::IsVisible(HWND hwnd)

@@ -192,9 +192,17 @@ private:
     UINT MouseKeyFlags();
     void SetKeyDown(UINT vk, bool down);
     void FirstShow(HWND hwnd);
+    void Hide(HWND hwnd);
+    void Minimize(HWND hwnd, bool wasVisible);
+    void Maximize(HWND hwnd);
+    void ShowNormal(HWND hwnd, int cmd, bool wasVisible);
     void ApplyRect(HWND hwnd, const CRect& rect, bool native);
     void AfterHideOrDestroy(HWND hwnd, HWND owner);
     void MouseEnters(HWND hwnd);
+    // Screen point of a mouse event and the window it goes to (the capture, if any), with pt
+    // turned into that window's coordinates. False for a dead window.
+    bool MouseTarget(HWND& hwnd, CPoint& pt, CPoint* screen);
+    void PostLeaveIfTracked(HWND hwnd);
 
     std::unique_ptr<WindowBackend> m_backend;
     bool m_headless = false;

@@ -82,6 +82,21 @@ int16_t WindowSystem::GetKeyState(int vk)
 
 void WindowSystem::PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) { Post(hwnd, msg, wParam, lParam); }
 
+void WindowSystem::PostLeaveIfTracked(HWND hwnd)
+{
+    bool post = false;
+    {
+        std::lock_guard lock(m_lock);
+        if (WindowRecord* rec = Find(hwnd); rec && rec->trackLeave) {
+            rec->trackLeave = false;
+            post = true;
+        }
+    }
+    if (post) {
+        PostInput(hwnd, WM_MOUSELEAVE, 0, 0);
+    }
+}
+
 void WindowSystem::MouseEnters(HWND hwnd)
 {
     if (m_mouseWindow == hwnd) {
@@ -89,38 +104,38 @@ void WindowSystem::MouseEnters(HWND hwnd)
     }
     HWND old = m_mouseWindow;
     m_mouseWindow = hwnd;
-    if (!old || old == m_capture) {
-        return;
-    }
-    bool post = false;
-    {
-        std::lock_guard lock(m_lock);
-        if (WindowRecord* rec = Find(old); rec && rec->trackLeave) {
-            rec->trackLeave = false;
-            post = true;
-        }
-    }
-    if (post) {
-        PostInput(old, WM_MOUSELEAVE, 0, 0);
+    if (old && old != m_capture) {
+        PostLeaveIfTracked(old);
     }
 }
 
-void WindowSystem::OnNativeMouseMove(HWND hwnd, CPoint pt)
+bool WindowSystem::MouseTarget(HWND& hwnd, CPoint& pt, CPoint* screenOut)
 {
     CRect rect;
     if (!GetRect(hwnd, &rect)) {
-        return;
+        return false;
     }
     CPoint screen(pt.x + rect.left, pt.y + rect.top);
     m_cursorX = screen.x;
     m_cursorY = screen.y;
-    MouseEnters(hwnd);
-    HWND target = hwnd;
+    *screenOut = screen;
     CRect capRect;
     if (m_capture && m_capture != hwnd && GetRect(m_capture, &capRect)) {
-        target = m_capture;
+        // Captured: every mouse message goes to the capturing window, in its coordinates.
+        hwnd = m_capture;
         pt = CPoint(screen.x - capRect.left, screen.y - capRect.top);
     }
+    return true;
+}
+
+void WindowSystem::OnNativeMouseMove(HWND hwnd, CPoint pt)
+{
+    HWND target = hwnd;
+    CPoint screen;
+    if (!MouseTarget(target, pt, &screen)) {
+        return;
+    }
+    MouseEnters(hwnd);
     if (IsEnabled(target)) {
         PostInput(target, WM_MOUSEMOVE, MouseKeyFlags(), MAKELPARAM(pt.x, pt.y));
     }
@@ -128,20 +143,12 @@ void WindowSystem::OnNativeMouseMove(HWND hwnd, CPoint pt)
 
 void WindowSystem::OnNativeMouseButton(HWND hwnd, CPoint pt, MouseButton button, bool down)
 {
-    CRect rect;
-    if (!GetRect(hwnd, &rect)) {
+    HWND target = hwnd;
+    CPoint screen;
+    if (!MouseTarget(target, pt, &screen)) {
         return;
     }
-    CPoint screen(pt.x + rect.left, pt.y + rect.top);
-    m_cursorX = screen.x;
-    m_cursorY = screen.y;
     SetKeyDown(ButtonVk(button), down);
-    HWND target = hwnd;
-    CRect capRect;
-    if (m_capture && m_capture != hwnd && GetRect(m_capture, &capRect)) {
-        target = m_capture;
-        pt = CPoint(screen.x - capRect.left, screen.y - capRect.top);
-    }
     if (!IsEnabled(target)) {
         return;
     }
@@ -356,17 +363,7 @@ bool WindowSystem::ReleaseCapture()
     m_backend->SetMouseCapture(false);
     Send(old, WM_CAPTURECHANGED, 0, 0);
     if (m_mouseWindow != old) {
-        bool post = false;
-        {
-            std::lock_guard lock(m_lock);
-            if (WindowRecord* rec = Find(old); rec && rec->trackLeave) {
-                rec->trackLeave = false;
-                post = true;
-            }
-        }
-        if (post) {
-            PostInput(old, WM_MOUSELEAVE, 0, 0);
-        }
+        PostLeaveIfTracked(old);
     }
     return true;
 }

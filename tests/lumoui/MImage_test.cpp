@@ -85,3 +85,36 @@ TEST_F(MImageTest, ResourcesAreNumberedFilesInTheSkinFolder)
 }
 
 } // namespace
+
+#include "lumoui/MImageList.h"
+
+namespace {
+
+TEST_F(MImageTest, ImageListInsertsAtValidIndexesOnly)
+{
+    std::string a = WriteSkinPng("a.png", 40, 10, [](int x, int) -> uint32_t { return x < 10 ? 0xFFFF0000u : 0xFF00FF00u; });
+    std::string b = WriteSkinPng("b.png", 8, 8, [](int, int) -> uint32_t { return 0xFF0000FFu; });
+    MImageList list;
+    EXPECT_EQ(list.AddImage(a, 11, 4), 0);
+    EXPECT_EQ(list.InsertImage(-1, b, 12, 1), 1);
+    EXPECT_EQ(list.InsertImage(0, b, 13, 1), 0);
+    EXPECT_EQ(list.InsertImage(5, b, 14, 1), -1);
+    EXPECT_EQ(list.InsertImage(-2, b, 14, 1), -1);
+    EXPECT_EQ(list.InsertImage(0, "", 14, 1), -1);
+    EXPECT_EQ(list.AddImage(SkinFolder() + "missing.png", 15, 1), -1);
+    EXPECT_EQ(list.GetImageCount(), 3);
+    EXPECT_EQ(list.GetImagePathByID(11), a);
+    EXPECT_EQ(list.GetItemImageData(1)->sliceWidth, 10);
+    EXPECT_FALSE(list.GetItemImageData(3));
+
+    MemDC dc;
+    ASSERT_TRUE(dc.Create(20, 20));
+    list.DrawItemIcon(dc.GetDC(), CRect(0, 0, 20, 20), 1);
+    dc.Flush();
+    EXPECT_EQ(dc.Bits()[19 * dc.Stride() / 4 + 19], 0xFFFF0000u) << "only the first slice, scaled";
+    list.DrawItemIcon(dc.GetDC(), CRect(0, 0, 20, 20), 9);
+    list.DelAllImages();
+    EXPECT_EQ(list.GetImageCount(), 0);
+}
+
+} // namespace

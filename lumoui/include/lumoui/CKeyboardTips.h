@@ -23,7 +23,6 @@ public:
     const std::string& GetTitle() const { return m_title; }
 
     void InitUI(CRect client) override;
-    void UISize(CRect client) override;
     LRESULT OnNcActivate(bool active) override;
 
 private:
@@ -34,7 +33,6 @@ private:
     std::string m_line2;
     CPoint m_anchor;
     std::string m_backImage;
-    MControl* m_body = nullptr;
 };
 
 } // namespace lumo

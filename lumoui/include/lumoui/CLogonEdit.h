@@ -7,11 +7,14 @@
 
 #include "lumoui/MEditEx.h"
 
+#include <memory>
+
 namespace lumo {
 
 class CLogonEdit : public MEditEx {
 public:
     CLogonEdit(MObject* parent, UINT id, CRect rect, const char* title, int visible, int enabled);
+    ~CLogonEdit() override;
 
     // The logo strip from the skin folder (slice 0 normal, 1 editing, 2 disabled; fewer
     // slices repeat the last). False when it cannot be loaded.
@@ -25,9 +28,7 @@ protected:
     CRect DefaultTextRect() const override;
 
 private:
-    MImagePtr m_logo;
-    CSize m_logoSize;
-    int m_logoCount = 0;
+    std::unique_ptr<IconStrip> m_logo;
 };
 
 } // namespace lumo

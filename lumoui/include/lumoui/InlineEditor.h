@@ -34,7 +34,10 @@
 //   };
 //
 // The host also ends the edit when it is hidden, disabled or deleted (the destructor gives the
-// caret and text input back without notifying) and calls SetRect when the field moves.
+// caret and text input back without notifying) and calls SetRect when the field moves or
+// scrolls. Begin(rect, text, false) puts the caret after the text. Controls that derive from
+// MControlFont can take EditHostControl as their base, which does the focus, visibility and
+// text-input routing above.
 
 #include "lumoui/Graphics.h"
 #include "lumoui/TextEditModel.h"
@@ -102,7 +105,7 @@ public:
 
     // Editing ----------------------------------------------------------------------------------------
     // Shows the editor over `rect` with `text`, all selected or the caret at the end, and takes
-    // the caret and the window's text input (ending another control's edit). While active,
+    // the focus, the caret and the window's text input (ending another control's edit). While active,
     // a second Begin only moves the field and replaces text and selection. False without a
     // paint manager.
     bool Begin(const CRect& rect, const std::string& text, bool selectAll);

@@ -17,7 +17,6 @@ public:
     int GetFrame() const { return m_frame; }
 
     void InitUI(CRect client) override;
-    void UISize(CRect client) override;
     void OnTimer(UINT id) override;
     LRESULT OnLButtonUp(UINT flags, int x, int y) override;
 
@@ -30,7 +29,6 @@ private:
     MImagePtr m_close;
     int m_frame = 0;
     int m_elapsed = 0;
-    MControl* m_body = nullptr;
 };
 
 } // namespace lumo

@@ -32,18 +32,18 @@ public:
     int GetLineCount() const { return m_lineCount; }
 
     void InitUI(CRect client) override;
-    void UISize(CRect client) override;
     void OnTimer(UINT id) override;
 
 private:
     void DrawBalloon(HDC& hdc, CRect rect);
+    // The arrow at the side facing the anchor; a plain triangle without an arrow picture.
+    void DrawArrow(HDC& hdc, CRect rect, CPoint tip, const MImage* arrow, CSize size);
 
     std::string m_text;
     CPoint m_anchor;
     int m_type = -1;
     int m_mode = -1;
     int m_lineCount = 0;
-    MControl* m_body = nullptr;
 };
 
 } // namespace lumo

@@ -75,6 +75,9 @@ public:
     void DrawTitle(HDC hdc, const CRect& rect, ARGB color) const;
 
 protected:
+    // Takes a cache entry as this control's strip with `count` slices; false for null.
+    bool AdoptImage(const ImgResInfo* info, int count);
+
     std::string m_title;
     std::string m_fontFamily;
     int m_fontSize = 14;

@@ -10,6 +10,7 @@
 //   4. look: layered window, background, dragging, shadow
 //   5. timers, tooltips, balloons, messages
 
+#include "lumoui/MControl.h"
 #include "lumoui/MObject.h"
 #include "lumoui/MWindow.h"
 #include "lumoui/PaintManager.h"
@@ -151,6 +152,7 @@ protected:
 
 private:
     void DispatchHooks(UINT msg, WPARAM wParam, LPARAM lParam);
+    void DispatchMouseHooks(UINT msg, WPARAM wParam, LPARAM lParam);
 };
 
 } // namespace lumo

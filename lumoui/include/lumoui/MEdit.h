@@ -11,14 +11,16 @@
 // Escape gives the text back as it was when the edit began.
 
 #include "lumoui/ControlFactory.h"
-#include "lumoui/InlineEditor.h"
-#include "lumoui/MControlFont.h"
+#include "lumoui/EditHostControl.h"
 
+#include <memory>
 #include <string>
 
 namespace lumo {
 
-class MEdit : public MControlFont, public InlineEditorListener {
+struct IconStrip;
+
+class MEdit : public EditHostControl {
 public:
     // Edit background colour meaning "none": the frame shows through.
     static constexpr COLORREF kNoColor = 0xFFFFFFFF;
@@ -28,7 +30,8 @@ public:
 
     // Text ------------------------------------------------------------------------------------
     // SetTitle does nothing for an unchanged text; otherwise the text also goes into an open
-    // editor. GetTitle/GetControlTitle first end any edit.
+    // editor. GetControlTitle first ends any edit (GetTitle only reads the stored text, which
+    // follows every change while editing).
     void SetControlTitle(const std::string& title) override;
     std::string GetControlTitle() override;
     // The editor's text while editing, otherwise the stored text.
@@ -66,18 +69,12 @@ public:
     void ShowEdit();
     // Ends an open edit: NOTIFY_EDITEND.
     void HideEdit();
-    bool IsEditing() const { return m_editor.IsActive(); }
-    InlineEditor& GetEditor() { return m_editor; }
     // 0 normal, 1 hover, 2 editing, 3 disabled.
     int GetState() const;
 
     // Control hooks
     void DrawControl(HDC& hdc, CRect clip) override;
-    void SetControlRect(CRect rect) override;
-    void SetControlVisible(bool visible) override;
     void SetControlEnabled(bool enabled) override;
-    bool SetControlFocus(bool focus) override;
-    LRESULT OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool OnControlMouseMove(UINT flags, CPoint pt) override;
     bool OnControlSetCursor(UINT flags, CPoint pt) override;
     bool OnControlLButtonDown(UINT flags, CPoint pt) override;
@@ -96,10 +93,10 @@ protected:
     virtual void DrawFrame(HDC hdc, int state, const CRect& dest);
     // The text rect when none was set (window coordinates).
     virtual CRect DefaultTextRect() const;
+    CRect EditorRect() const override { return GetTextRect(); }
     void DrawText(HDC hdc);
     void SyncEditor();
 
-    InlineEditor m_editor { this, this };
     bool m_readOnly = false;
     bool m_password = false;
     uint32_t m_passwordChar = '*';
@@ -111,9 +108,7 @@ private:
     int IconState() const;
     void SetHover(bool hover, bool iconHover);
 
-    MImagePtr m_icon;
-    CSize m_iconSize;
-    int m_iconCount = 0;
+    std::unique_ptr<IconStrip> m_icon;
     bool m_hover = false;
     bool m_iconHover = false;
     bool m_pressed = false;

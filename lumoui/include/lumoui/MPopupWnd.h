@@ -6,6 +6,8 @@
 
 #include "lumoui/MDialog.h"
 
+#include <functional>
+
 namespace lumo {
 
 class MPopupWnd : public MDialog {
@@ -21,12 +23,29 @@ public:
 
     // Per-pixel alpha presentation with the default colours.
     void SetupBackTranslucent() { SetLayeredWindow(true); }
+    // Menu behaviour: while shown the popup holds the pointer, and it closes itself on a press
+    // outside it or when it loses activation. Create such popups with WS_EX_LUMO_POPUPMENU.
+    void EnableAutoClose(bool enable) { m_autoClose = enable; }
+    bool IsAutoClose() const { return m_autoClose; }
+
+    LRESULT OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnNcActivate(bool active) override;
+    // Keeps the painter control (AddPainter) covering the client area.
+    void UISize(CRect client) override;
+
+protected:
+    // For popups that draw their whole window themselves: a control covering the client area
+    // whose drawing is `paint`. Call from InitUI; returns the control (owned by the manager).
+    MControl* AddPainter(std::function<void(HDC& hdc, CRect rect)> paint);
+    MControl* GetPainter() const { return m_painter; }
     // Hands a notification to the opener: its OnMessage when it is a control, else its
     // OnBaseMessage.
     LRESULT SendMessageToParent(UINT controlID, UINT code, WPARAM wParam, LPARAM lParam);
 
 private:
     MObject* m_parentObject = nullptr;
+    bool m_autoClose = false;
+    MControl* m_painter = nullptr;
 };
 
 } // namespace lumo

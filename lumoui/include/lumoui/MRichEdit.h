@@ -7,14 +7,13 @@
 // editing (the text stays). Read-only text can still be selected and copied.
 
 #include "lumoui/ControlFactory.h"
-#include "lumoui/InlineEditor.h"
-#include "lumoui/MControlFont.h"
+#include "lumoui/EditHostControl.h"
 
 #include <string>
 
 namespace lumo {
 
-class MRichEdit : public MControlFont, public InlineEditorListener {
+class MRichEdit : public EditHostControl {
 public:
     MRichEdit(MObject* parent, UINT id, CRect rect, const char* title, int visible, int enabled);
     ~MRichEdit() override;
@@ -32,15 +31,9 @@ public:
     void SetSel(int start, int end);
     void GetSel(int& start, int& end) const { m_editor.Model().GetSel(start, end); }
     bool ReplaceSel(const std::string& text);
-    bool IsEditing() const { return m_editor.IsActive(); }
-    InlineEditor& GetEditor() { return m_editor; }
 
     void DrawControl(HDC& hdc, CRect clip) override;
-    void SetControlRect(CRect rect) override;
-    void SetControlVisible(bool visible) override;
     void SetControlEnabled(bool enabled) override;
-    bool SetControlFocus(bool focus) override;
-    LRESULT OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool OnControlMouseMove(UINT flags, CPoint pt) override;
     bool OnControlSetCursor(UINT flags, CPoint pt) override;
     bool OnControlLButtonDown(UINT flags, CPoint pt) override;
@@ -50,11 +43,13 @@ public:
     void OnEditorChanged(InlineEditor& editor) override;
     void OnEditorEnded(InlineEditor& editor, EditEnd how) override;
 
+protected:
+    CRect EditorRect() const override { return TextRect(); }
+
 private:
     CRect TextRect() const;
     void SyncEditor();
 
-    InlineEditor m_editor { this, this };
     ARGB m_back = 0xFF1E1A14;
     ARGB m_border = 0xFF555028;
     bool m_pressed = false;

@@ -62,8 +62,6 @@ public:
     void InitUI(CRect client) override;
     bool OnInitDialog() override;
     LRESULT OnMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM lParam) override;
-    LRESULT OnNcActivate(bool active) override;
-    LRESULT OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     struct ItemSetting {

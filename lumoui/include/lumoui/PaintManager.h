@@ -220,6 +220,7 @@ private:
     bool EnsureBackBuffer(const CRect& client);
     UINT NextNativeTimerId();
     void OnTimer(UINT id);
+    LRESULT OnMouseMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnMouseMove(UINT flags, CPoint pt);
     void OnMouseLeave();
     void OnButtonDown(UINT msg, UINT flags, CPoint pt);
@@ -229,6 +230,7 @@ private:
     void OnNcActivate(bool active);
     bool WouldDragAt(CPoint pt) const;
     void ClearLayer(std::vector<MControl*>& layer, std::recursive_mutex& lock);
+    const std::string* CacheFamily(const std::string& family);
 
     // Window
     std::atomic<HWND> m_hwnd { nullptr };

@@ -1,6 +1,5 @@
 #include "platform/headless/HeadlessBackend.h"
 #include "core/WindowSystem.h"
-#include "platform/PixelOps.h"
 
 #include <chrono>
 
@@ -56,7 +55,7 @@ void HeadlessBackend::BeginNativeDrag(HWND hwnd)
 }
 
 void HeadlessBackend::Present(HWND hwnd, const uint32_t* pixels, int stride, CSize size, const CRect& rect,
-    bool layered, COLORREF back)
+    bool layered, COLORREF)
 {
     std::lock_guard lock(m_lock);
     auto it = m_windows.find(hwnd);
@@ -78,7 +77,8 @@ void HeadlessBackend::Present(HWND hwnd, const uint32_t* pixels, int stride, CSi
         const uint32_t* src = pixels + static_cast<size_t>(y) * rowWords;
         uint32_t* dst = w.pixels.data() + static_cast<size_t>(y) * size.cx;
         for (int x = r.left; x < r.right; ++x) {
-            dst[x] = layered ? src[x] : ComposeOver(src[x], back);
+            // As on a real screen: plain windows are opaque, layered ones keep their alpha.
+            dst[x] = layered ? src[x] : (src[x] | 0xFF000000u);
         }
     }
     ++w.presents;

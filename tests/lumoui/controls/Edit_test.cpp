@@ -1,5 +1,4 @@
-#include "../LumoTest.h"
-#include "../TestControl.h"
+#include "ControlTest.h"
 
 #include "lumoui/CLogonEdit.h"
 #include "lumoui/MEdit.h"
@@ -10,64 +9,17 @@
 #include <memory>
 
 using namespace lumo;
-using lumotest::TestDialog;
 
 namespace {
 
-class EditTest : public lumotest::LumoTest {
+class EditTest : public lumotest::ControlTest {
 protected:
     void SetUp() override
     {
-        LumoTest::SetUp();
-        m_dlg = std::make_unique<TestDialog>();
-        m_hwnd = m_dlg->Open(CRect(0, 0, 400, 300));
-        Flush();
+        ControlTest::SetUp();
+        OpenDialog();
     }
-    void TearDown() override
-    {
-        m_dlg.reset();
-        LumoTest::TearDown();
-    }
-    MEdit* AddEdit(UINT id, CRect rect, const char* title = "")
-    {
-        auto* edit = static_cast<MEdit*>(m_dlg->CreateControl("MEdit", id, rect, title, 1, 1));
-        m_dlg->GetPaintManager().Invalidate();
-        return edit;
-    }
-    std::vector<UINT> Codes() const
-    {
-        std::vector<UINT> codes;
-        for (auto& n : m_dlg->m_notes) {
-            codes.push_back(n.code);
-        }
-        return codes;
-    }
-    void Click(int x, int y)
-    {
-        headless::Click(m_hwnd, x, y);
-        Flush();
-    }
-    static void Key(UINT vk)
-    {
-        headless::KeyDown(vk);
-        headless::KeyUp(vk);
-        Flush();
-    }
-    static void Chord(UINT modifier, UINT vk)
-    {
-        headless::KeyDown(modifier);
-        Key(vk);
-        headless::KeyUp(modifier);
-        Flush();
-    }
-    static void Type(const std::string& text)
-    {
-        headless::Text(text);
-        Flush();
-    }
-
-    std::unique_ptr<TestDialog> m_dlg;
-    HWND m_hwnd = nullptr;
+    MEdit* AddEdit(UINT id, CRect rect, const char* title = "") { return Add<MEdit>("MEdit", id, rect, title); }
 };
 
 TEST_F(EditTest, ClickTypeAndEnterSendBeginChangeAndEnd)
@@ -241,8 +193,19 @@ TEST_F(EditTest, CompositionShowsUntilCommittedAndCommitsOnce)
     Click(50, 25);
     Key(VK_END);
     m_dlg->m_notes.clear();
+    auto field = [&] {
+        std::vector<ARGB> pixels;
+        for (int x = 16; x < 200; ++x) {
+            for (int y = 12; y < 38; ++y) {
+                pixels.push_back(headless::GetPixel(m_hwnd, x, y));
+            }
+        }
+        return pixels;
+    };
+    auto before = field();
     headless::Composition("zhong", 5);
     Flush();
+    EXPECT_NE(field(), before) << "the composition is drawn in the field";
     EXPECT_EQ(edit->GetEditor().GetComposition(), "zhong");
     EXPECT_EQ(edit->GetEditText(), "x");
     EXPECT_TRUE(m_dlg->m_notes.empty());
@@ -321,6 +284,55 @@ TEST_F(EditTest, HidingOrDisablingWhileEditingEndsTheEdit)
     EXPECT_EQ(m_dlg->Count(NOTIFY_EDITEND), 2);
 }
 
+TEST_F(EditTest, AnEditInsideAContainerKeepsEditingWhilePressedInside)
+{
+    lumotest::TestControl* box = m_dlg->Add(1, CRect(0, 0, 300, 200));
+    auto* edit = static_cast<MEdit*>(box->CreateChild("MEdit", 3, CRect(10, 10, 210, 40)));
+    ASSERT_NE(edit, nullptr);
+    edit->SetTitle("inside");
+    m_dlg->GetPaintManager().Invalidate();
+    Click(50, 25);
+    ASSERT_TRUE(edit->IsEditing());
+    Click(14, 25);
+    EXPECT_TRUE(edit->IsEditing());
+    EXPECT_EQ(edit->GetEditor().Model().GetCaret(), 0u);
+    EXPECT_EQ(m_dlg->Count(NOTIFY_EDITEND), 0);
+    // Typing reaches the nested editor; a press on the container beside it ends the edit.
+    Type("x");
+    EXPECT_EQ(edit->GetEditText(), "xinside");
+    Click(150, 150);
+    EXPECT_FALSE(edit->IsEditing());
+    EXPECT_EQ(m_dlg->Count(NOTIFY_EDITEND), 1);
+}
+
+TEST_F(EditTest, OpeningAnEditorEndsTheOneOpenElsewhere)
+{
+    MEdit* first = AddEdit(1, CRect(10, 10, 210, 40), "a");
+    MEdit* second = AddEdit(2, CRect(10, 50, 210, 80), "b");
+    Click(50, 25);
+    second->ShowEdit();
+    EXPECT_FALSE(first->IsEditing());
+    EXPECT_TRUE(second->IsEditing());
+    EXPECT_EQ(m_dlg->GetPaintManager().GetFocusControl(), second);
+    EXPECT_EQ(m_dlg->GetPaintManager().GetTextInputControl(), second);
+    Type("z");
+    EXPECT_EQ(first->GetEditText(), "a");
+    EXPECT_EQ(second->GetEditText(), "z");
+}
+
+TEST_F(EditTest, MultiLineEditTakesEnterAsANewLine)
+{
+    MEdit* edit = AddEdit(1, CRect(10, 10, 210, 100), "one");
+    edit->EnableMultLine(true);
+    Click(50, 25);
+    Key(VK_END);
+    Key(VK_RETURN);
+    Type("two");
+    EXPECT_TRUE(edit->IsEditing());
+    EXPECT_EQ(edit->GetEditText(), "one\ntwo");
+    EXPECT_EQ(m_dlg->Count(NOTIFY_EDITEND), 0);
+}
+
 TEST_F(EditTest, FrameSlicesFollowTheState)
 {
     WriteSkinPng("edit.png", 160, 32, [](int x, int) -> uint32_t {
@@ -348,12 +360,7 @@ namespace {
 
 class RichEditTest : public EditTest {
 protected:
-    MRichEdit* AddRich(CRect rect, const char* text)
-    {
-        auto* rich = static_cast<MRichEdit*>(m_dlg->CreateControl("MRichEdit", 9, rect, text, 1, 1));
-        m_dlg->GetPaintManager().Invalidate();
-        return rich;
-    }
+    MRichEdit* AddRich(CRect rect, const char* text) { return Add<MRichEdit>("MRichEdit", 9, rect, text); }
     static size_t Caret(MRichEdit* rich) { return rich->GetEditor().Model().GetCaret(); }
 };
 
@@ -447,15 +454,13 @@ TEST_F(RichEditTest, WheelScrollsLongText)
 
 TEST_F(EditTest, FlatAndLogonEditsDrawTheirOwnFrames)
 {
-    auto* flat = static_cast<MEditEx*>(m_dlg->CreateControl("MEditEx", 1, CRect(10, 10, 210, 40), "", 1, 1));
+    auto* flat = Add<MEditEx>("MEditEx", 1, CRect(10, 10, 210, 40), "");
     ASSERT_NE(flat, nullptr);
     flat->SetBorderColor(0xFF112233, 0xFF445566, 0xFF778899);
     EXPECT_EQ(m_dlg->CreateControl("CLogonEdit", 2, CRect(10, 50, 210, 80), "", 1, 1), nullptr);
     auto* logon = new CLogonEdit(m_dlg.get(), 2, CRect(10, 50, 210, 80), "", 1, 1);
-    m_dlg->GetPaintManager().AddControl(logon, 1);
-    logon->SetManager(&m_dlg->GetPaintManager());
+    Attach(logon);
     EXPECT_GE(logon->GetTextRect().left, 10 + 30);
-    m_dlg->GetPaintManager().Invalidate();
     Flush();
     EXPECT_EQ(headless::GetPixel(m_hwnd, 10, 25), 0xFF112233u);
     Click(100, 25);
