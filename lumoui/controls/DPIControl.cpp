@@ -1,6 +1,7 @@
 #include "lumoui/DPIControl.h"
 
 #include "controls/ButtonGroup.h"
+#include "controls/ChildManager.h"
 #include "lumoui/CColorButton.h"
 #include "lumoui/ControlFactory.h"
 #include "lumoui/MEdit.h"
@@ -38,14 +39,7 @@ DPIControl::~DPIControl() = default;
 
 void DPIControl::InitControl(PaintManager* manager)
 {
-    if (!manager) {
-        return;
-    }
-    for (MControl* child : GetControls()) {
-        if (!child->GetManager()) {
-            child->SetManager(manager);
-        }
-    }
+    GiveManagerToChildren(*this, manager);
 }
 
 void DPIControl::LayoutChildren()

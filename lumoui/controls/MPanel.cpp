@@ -1,4 +1,6 @@
 #include "lumoui/MPanel.h"
+
+#include "controls/ChildManager.h"
 #include "lumoui/MRender.h"
 #include "lumoui/Messages.h"
 
@@ -63,21 +65,7 @@ bool MPanel::OnControlKeyUp(UINT, UINT, UINT)
 
 void MPanel::InitControl(PaintManager* manager)
 {
-    if (!manager) {
-        return;
-    }
-    // Children made before the panel reached its window would otherwise never load their
-    // images; the scroll bars are among them.
-    for (MControl* child : GetControls()) {
-        if (!child->GetManager()) {
-            child->SetManager(manager);
-        }
-    }
-    for (MControl* child : GetAreaControls()) {
-        if (!child->GetManager()) {
-            child->SetManager(manager);
-        }
-    }
+    GiveManagerToChildren(*this, manager);
 }
 
 // Scrolling ---------------------------------------------------------------------------------------

@@ -53,6 +53,7 @@ int MTabCtrl::InsertItem(
 int MTabCtrl::InsertItem(const TabItemInfo& info)
 {
     auto item = std::make_unique<TabItemInfo>(info);
+    item->visible = true;
     if (item->sliceCount <= 0) {
         item->sliceCount = kDefaultSlices;
     }
@@ -184,29 +185,27 @@ bool MTabCtrl::OnNativeTimer(UINT key)
 
 // Sizes and layout --------------------------------------------------------------------------------
 
+// With a positive minimum, the room shared by all tabs, at least the minimum and at most the
+// size; else the size.
+int MTabCtrl::SharedSize(int room, int size, int minSize) const
+{
+    if (minSize <= 0) {
+        return size;
+    }
+    return std::min(std::max(room / GetItemCount(), minSize), size);
+}
+
 void MTabCtrl::ComputeTabWidth()
 {
-    if (m_items.empty()) {
-        return;
-    }
-    if (m_minItemWidth > 0) {
-        int shared = (m_rect.Width() - m_padLeft - m_padRight) / GetItemCount();
-        m_tabWidth = std::min(std::max(shared, m_minItemWidth), m_itemWidth);
-    } else {
-        m_tabWidth = m_itemWidth;
+    if (!m_items.empty()) {
+        m_tabWidth = SharedSize(m_rect.Width() - m_padLeft - m_padRight, m_itemWidth, m_minItemWidth);
     }
 }
 
 void MTabCtrl::ComputeTabHeight()
 {
-    if (m_items.empty()) {
-        return;
-    }
-    if (m_minItemHeight > 0) {
-        int shared = (m_rect.Height() - m_padTop - m_padBottom) / GetItemCount();
-        m_tabHeight = std::min(std::max(shared, m_minItemHeight), m_itemHeight);
-    } else {
-        m_tabHeight = m_itemHeight;
+    if (!m_items.empty()) {
+        m_tabHeight = SharedSize(m_rect.Height() - m_padTop - m_padBottom, m_itemHeight, m_minItemHeight);
     }
 }
 

@@ -32,10 +32,6 @@ public:
 
     // Alpha of row `row` of `rows` for the two transparencies.
     static int RowAlpha(int topPercent, int bottomPercent, int row, int rows);
-    // Draws an area's look into `rect`: the veil when either transparency is non-zero, else
-    // the opaque fill (with the frame when `frame`).
-    static void Paint(HDC hdc, const CRect& rect, int topPercent, int bottomPercent, COLORREF colour,
-        bool frame, ARGB frameColour);
 
 private:
     int m_top = 80;

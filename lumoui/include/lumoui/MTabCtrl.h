@@ -119,6 +119,7 @@ private:
     bool IsIndex(int index) const { return index >= 0 && index < GetItemCount(); }
     int TabAt(CPoint pt) const;
     void SetHover(int index);
+    int SharedSize(int room, int size, int minSize) const;
     void ComputeTabWidth();
     void ComputeTabHeight();
     int LastVisible() const;

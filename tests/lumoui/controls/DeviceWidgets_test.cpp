@@ -9,6 +9,8 @@
 #include "lumoui/MTabLayout.h"
 #include "lumoui/UpgradeButton.h"
 
+#include <thread>
+
 using namespace lumo;
 using lumotest::RecordingOwner;
 
@@ -106,6 +108,27 @@ TEST_F(DeviceWidgetsTest, CurrentDeviceFollowsStatesAndPresses)
     headless::Click(m_hwnd, 100, 52);
     Flush();
     EXPECT_EQ(m_dlg->m_notes.size(), notes) << "a press between rows sends nothing";
+}
+
+TEST_F(DeviceWidgetsTest, StatesMayBeSetFromAWorkerWhileTheWindowPaints)
+{
+    CDeviceCtrl* devices = Devices();
+    auto* badge
+        = dynamic_cast<UpgradeButton*>(Page()->CreateControl("UpgradeButton", 250, CRect(250, 10, 350, 40)));
+    ASSERT_NE(badge, nullptr);
+    std::thread worker([&] {
+        for (int i = 0; i < 300; ++i) {
+            devices->SetDeviceState(201 + i % 3, i % 2);
+            badge->SetUpgradeStatus(i % 2);
+        }
+    });
+    for (int i = 0; i < 30; ++i) {
+        Flush();
+    }
+    worker.join();
+    Flush();
+    EXPECT_EQ(devices->GetCurDeviceType(), 203) << "the last call, i = 299, connected 201 + 299 % 3";
+    EXPECT_EQ(badge->GetUpgradeStatus(), 1);
 }
 
 TEST_F(DeviceWidgetsTest, BatteryRepaintsOnlyForChangedValues)

@@ -53,6 +53,29 @@ TEST_F(MPanelTest, FactoryTakesTheContainerListIncludingClassesRegisteredLater)
     EXPECT_EQ(panel.GetControl(2), panel.GetScrollHorizontal());
 }
 
+TEST_F(MPanelTest, ContainersTabsAndDeviceWidgetsAreInTheirFactoryLists)
+{
+    struct Case {
+        const char* name;
+        bool window;
+        bool container;
+    } cases[] = {
+        { "CArea", true, true },
+        { "MTabCtrl", true, true },
+        { "MTabLayout", true, true },
+        { "MListBox", true, true },
+        { "CDeviceCtrl", true, true },
+        { "BatteryCtrl", true, false },
+        { "UpgradeButton", false, true },
+        { "DownloadButton", false, true },
+        { "MPanel", false, false },
+    };
+    for (const auto& k : cases) {
+        EXPECT_EQ(ControlFactory::IsRegistered(kWindowFactory, k.name), k.window) << k.name;
+        EXPECT_EQ(ControlFactory::IsRegistered(kContainerFactory, k.name), k.container) << k.name;
+    }
+}
+
 TEST_F(MPanelTest, ChildrenMadeBeforeTheWindowAreInitialisedWithThePanel)
 {
     Open();
