@@ -20,6 +20,9 @@ constexpr int kFrameEdge = 8;
 constexpr int kIconSize = 20;
 // Items with data above this are the icon row; they show their text as a tooltip.
 constexpr int kLastKeyData = 231;
+// Labels keep this much room on either side and shrink no further than this size.
+constexpr int kLabelPadding = 2;
+constexpr int kMinLabelSize = 9;
 
 } // namespace
 
@@ -390,8 +393,44 @@ void KeyFuncControl::DrawItem(HDC dc, const KeyFuncItem& item, int state, const 
         MRender::DrawImage(dc, item.icon.get(), icon, 0, 0, item.icon->GetWidth(), item.icon->GetHeight());
         return;
     }
-    MRender::DrawTextW(dc, item.text, MFont { m_fontFamily, m_fontSize, FontStyleRegular }, r, m_textColor,
-        StringFormat::FromDT(DT_CENTER, DT_VCENTER, 0));
+    DrawLabel(dc, item.text, r);
+}
+
+// The control's font when the label fits on one line, or, for a label of several words, on
+// lines broken between words; otherwise the largest smaller size that fits, so that labels
+// such as "Pause" or "NumLock" stay whole on a 36-pixel key.
+void KeyFuncControl::DrawLabel(HDC dc, const std::string& text, const CRect& r)
+{
+    if (text.empty()) {
+        return;
+    }
+    const int room = r.Width() - 2 * kLabelPadding;
+    std::vector<std::string> words;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find(' ', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        if (end > start) {
+            words.push_back(text.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    MFont font { m_fontFamily, m_fontSize, FontStyleRegular };
+    UINT flags = StringFormatFlagsNoWrap;
+    for (; font.size > kMinLabelSize; --font.size) {
+        if (MRender::GetTextBounds(text, font).cx <= room) {
+            break;
+        }
+        bool wordsFit = words.size() > 1 && std::all_of(words.begin(), words.end(), [&](const std::string& w) {
+            return MRender::GetTextBounds(w, font).cx <= room;
+        });
+        if (wordsFit && MRender::GetTextBounds(text, font, room, 0).cy <= r.Height()) {
+            flags = 0;
+            break;
+        }
+    }
+    MRender::DrawTextW(dc, text, font, r, m_textColor, StringFormat::FromDT(DT_CENTER, DT_VCENTER, flags));
 }
 
 LUMO_REGISTER_CONTROL(KeyFuncControl, kContainerFactory)

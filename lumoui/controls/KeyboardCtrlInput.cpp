@@ -130,6 +130,11 @@ void KeyboardCtrl::SetTips(int index, bool show)
         CRect r = WindowRect(key);
         anchor = CPoint(r.left + r.Width() / 2, r.top);
     }
+    if (title.empty()) {
+        // A tip without a title is not moved to its key: it would show wherever the last
+        // tip was.
+        show = false;
+    }
     ::lumo::ClientToScreen(owner, &anchor);
     m_tips->SetAirBladderMsg(title, line1, line2, anchor);
     m_tips->ShowWindow(show ? SW_SHOW : SW_HIDE);

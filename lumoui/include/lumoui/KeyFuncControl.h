@@ -13,7 +13,8 @@
 //
 // Drawing: each item shows a slice of the control's image strip (SetImage, three slices:
 // 0 normal, 1 hovered, 2 checked or pressed) scaled to its rect, as a nine-grid with edge 8
-// for items wider than 60 pixels; then its icon at 20 x 20, or its text centred.
+// for items wider than 60 pixels; then its icon at 20 x 20, or its text centred in the
+// control's font and text colour (broken between words, or smaller, where it would not fit).
 //
 // Item rects are in the control's own coordinates (from its top-left corner).
 
@@ -80,6 +81,7 @@ private:
     void ShowItemTip(int index);
     void DrawItems(HDC dc, int state, CPoint origin);
     void DrawItem(HDC dc, const KeyFuncItem& item, int state, const CRect& rect);
+    void DrawLabel(HDC dc, const std::string& text, const CRect& rect);
     void UpdateContentSize();
 
     std::vector<KeyFuncItem> m_items; // guarded by m_lock

@@ -442,7 +442,12 @@ TEST_F(KeyboardCtrlTest, TipsShowOnlyOnceEnabled)
 
     Move(Centre(1));
     EXPECT_EQ(tips->GetTitle(), "A") << "without tip texts: the name";
+    EXPECT_TRUE(tips->IsWindowVisible());
     Move(CPoint(5, 5)); // out of the control
+    EXPECT_FALSE(tips->IsWindowVisible());
+
+    m_kb->SetKeyDesc(5, ""); // a key without a name or tip texts has nothing to show
+    Move(Centre(2));
     EXPECT_FALSE(tips->IsWindowVisible());
 }
 
