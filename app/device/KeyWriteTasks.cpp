@@ -26,7 +26,6 @@ std::vector<protocol::KeyTableEntry> TableEntries(const std::vector<KeyAssignmen
     return entries;
 }
 
-// Uploads the macros into slots from 0 on; false when a frame failed, which ends the run.
 // Uploads the macros into the slots from `slot` on; false when a frame failed, which ends
 // the run.
 bool UploadReportMacros(KeyboardHid& hid, DataStore& store, const std::vector<KeyAssignment>& assignments,
