@@ -2,6 +2,9 @@
 
 #include "lumoui/CArea.h"
 #include "lumoui/CImageButton.h"
+#include "lumoui/DListBox.h"
+#include "lumoui/KeyFuncControl.h"
+#include "lumoui/KeyboardCtrl.h"
 #include "lumoui/MTabLayout.h"
 #include "mainwnd/ControlIds.h"
 #include "mainwnd/KeyboardDef.h"
@@ -24,6 +27,12 @@ constexpr std::array<const char*, 5> kProfileImages { "imgbtn_add.png", "imgbtn_
 constexpr std::array<int, 5> kProfileTips { 28, 30, 29, 26, 27 };
 constexpr int kTextPictureTitle = 304;
 constexpr int kChooserHeight = 270;
+constexpr int kAssignmentPictureMode = 101;
+
+// The key chooser's media and browser items and the texts that describe them.
+constexpr std::array<std::pair<int, int>, 18> kChooserDescriptions { { { 232, 272 }, { 233, 235 }, { 234, 234 },
+    { 235, 236 }, { 236, 231 }, { 237, 232 }, { 238, 230 }, { 239, 233 }, { 240, 271 }, { 241, 273 }, { 242, 270 },
+    { 243, 276 }, { 244, 277 }, { 245, 275 }, { 246, 274 }, { 247, 279 }, { 248, 278 }, { 249, 252 } } };
 
 } // namespace
 
@@ -49,12 +58,24 @@ void KeyPage::Build(lumo::MTabLayout* page)
     m_c.listBack = MakeControl<lumo::CArea>(page, "CArea", ctl::kProfileListBack);
     if (m_c.listBack)
         m_c.listBack->SetTransparent(70, 70, kAreaColour);
-    // FIXME: set up the list (edit image "img_edit.png", item icon "icon/icon_circle.png"), the
-    // picture (mode 101) and the chooser ("img_customkey.png", item descriptions) once
-    // DListBox, KeyboardCtrl and KeyFuncControl exist.
-    m_c.profileList = MakeControl<lumo::MControl>(page, "DListBox", ctl::kProfileList);
-    m_c.picture = MakeControl<lumo::MControl>(page, "KeyboardCtrl", ctl::kKeyPicture, Text(kTextPictureTitle));
-    m_c.chooser = MakeControl<lumo::MControl>(page, "KeyFuncControl", ctl::kKeyChooser);
+    m_c.profileList = MakeNameList(page, ctl::kProfileList);
+    m_c.picture = MakeControl<lumo::KeyboardCtrl>(page, "KeyboardCtrl", ctl::kKeyPicture);
+    if (m_c.picture) {
+        m_c.picture->SetTitle(Text(kTextPictureTitle));
+        m_c.picture->SetKeyboardCtrlMode(kAssignmentPictureMode);
+    }
+    m_c.chooser = MakeControl<lumo::KeyFuncControl>(page, "KeyFuncControl", ctl::kKeyChooser);
+    if (m_c.chooser)
+        m_c.chooser->SetImage("img_customkey.png", 3);
+    SetChooserDescriptions();
+}
+
+void KeyPage::SetChooserDescriptions()
+{
+    if (!m_c.chooser)
+        return;
+    for (const auto& [itemData, text] : kChooserDescriptions)
+        m_c.chooser->SetItemDesc(itemData, Text(text));
 }
 
 void KeyPage::Layout(const CRect& client)
@@ -79,8 +100,9 @@ void KeyPage::RefreshTexts()
         if (m_c.profileButtons[i])
             m_c.profileButtons[i]->SetTooltip(Text(kProfileTips[i]));
     }
-    // FIXME: the picture's title (text 304) and the chooser's descriptions once the classes
-    // exist.
+    if (m_c.picture)
+        m_c.picture->SetTitle(Text(kTextPictureTitle));
+    SetChooserDescriptions();
 }
 
 // --- Feature entry points ---------------------------------------------------------------------

@@ -35,6 +35,8 @@ public:
     lumo::LRESULT OnMenuCommand(lumo::LPARAM item);
 
 private:
+    void SetChooserDescriptions();
+
     KeyboardDlg& m_dlg;
     KeyPageControls& m_c;
     lumo::CRect m_pictureRect;

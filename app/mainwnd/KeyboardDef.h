@@ -3,17 +3,21 @@
 // KeyboardDef - one pointer per control the main window creates, grouped by page. The
 // dialog's paint manager owns the controls; these are plain references to them, null until
 // built (and null for a class the toolkit does not offer, so every user checks).
-//
-// Classes still to come to the toolkit are held as MControl for now.
-// FIXME: type CDeviceCtrl, BatteryCtrl, UpgradeButton, DListBox, KeyboardCtrl, KeyFuncControl,
-// CRecordList and CirclePalette once they exist.
 
 #include "lumoui/Forward.h"
 
 #include <array>
 
 namespace lumo {
+class BatteryCtrl;
 class CArea;
+class CDeviceCtrl;
+class CRecordList;
+class CirclePalette;
+class DListBox;
+class KeyFuncControl;
+class KeyboardCtrl;
+class UpgradeButton;
 class CCheckButton;
 class CColorButton;
 class CImageButton;
@@ -42,7 +46,7 @@ struct FrameControls {
     lumo::CImageButton* close = nullptr;            // 41
     lumo::CImageButton* minimize = nullptr;         // 42
     lumo::CImageButton* website = nullptr;          // 44
-    lumo::MControl* battery = nullptr;              // 46 BatteryCtrl
+    lumo::BatteryCtrl* battery = nullptr;          // 46
     lumo::MPicture* modeIcon = nullptr;             // 47
     lumo::CArea* tabBackground = nullptr;           // 48
     lumo::MTabCtrl* tabBar = nullptr;               // 49
@@ -52,7 +56,7 @@ struct FrameControls {
 
 struct HomeControls {
     lumo::MText* status = nullptr;     // 55
-    lumo::MControl* devices = nullptr; // 56 CDeviceCtrl
+    lumo::CDeviceCtrl* devices = nullptr; // 56
     lumo::MText* copyright = nullptr;  // 57
     lumo::MText* version = nullptr;    // 58
 };
@@ -61,15 +65,15 @@ struct KeyPageControls {
     lumo::CArea* toolbar = nullptr;                   // 59
     std::array<lumo::CImageButton*, 5> profileButtons {}; // 60 add ... 64 export
     lumo::CArea* listBack = nullptr;                  // 65
-    lumo::MControl* profileList = nullptr;            // 66 DListBox
-    lumo::MControl* picture = nullptr;                // 67 KeyboardCtrl
-    lumo::MControl* chooser = nullptr;                // 69 KeyFuncControl
+    lumo::DListBox* profileList = nullptr;            // 66
+    lumo::KeyboardCtrl* picture = nullptr;            // 67
+    lumo::KeyFuncControl* chooser = nullptr;          // 69
 };
 
 struct MacroPageControls {
     lumo::CArea* listBack = nullptr;          // 205
     lumo::MText* listCaption = nullptr;       // 206
-    lumo::MControl* list = nullptr;           // 207 DListBox
+    lumo::DListBox* list = nullptr;           // 207
     lumo::MText* eventTypeLabel = nullptr;    // 208
     lumo::MComboBox* eventAction = nullptr;   // 209
     std::array<lumo::CRadioButton*, 3> eventKinds {}; // 210 key, 211 mouse button, 212 delay
@@ -90,14 +94,14 @@ struct MacroPageControls {
     std::array<lumo::CImageButton*, 4> eventButtons {}; // 234 time, 235 up, 236 down, 237 delete
     lumo::CArea* headerBack = nullptr;        // 238
     std::array<lumo::MText*, 3> headers {};   // 239 key, 240 action, 241 delay
-    lumo::MControl* events = nullptr;         // 242 CRecordList
+    lumo::CRecordList* events = nullptr;      // 242
     lumo::MButton* save = nullptr;            // 243
 };
 
 struct LightPageControls {
     lumo::CArea* listBack = nullptr;          // 70
-    lumo::MControl* modes = nullptr;          // 71 DListBox
-    lumo::MControl* picture = nullptr;        // 72 KeyboardCtrl
+    lumo::DListBox* modes = nullptr;          // 71
+    lumo::KeyboardCtrl* picture = nullptr;    // 72
     lumo::CArea* paramsBack = nullptr;        // 73
     lumo::MText* brightnessLabel = nullptr;   // 74
     lumo::MSlider* brightness = nullptr;      // 75
@@ -113,7 +117,7 @@ struct LightPageControls {
     lumo::CCheckButton* multicolour = nullptr; // 113
     lumo::MText* colourLabel = nullptr;       // 114
     lumo::CArea* editorBack = nullptr;        // 115
-    lumo::MControl* wheel = nullptr;          // 116 CirclePalette
+    lumo::CirclePalette* wheel = nullptr;      // 116
     std::array<lumo::MText*, 3> rgbLabels {};   // 117-119
     std::array<lumo::MSlider*, 3> rgbSliders {}; // 120-122
     std::array<lumo::MEdit*, 3> rgbEdits {};     // 123-125
@@ -139,9 +143,9 @@ struct SettingsControls {
     lumo::CCheckButton* autostart = nullptr;  // 247
     lumo::MButton* languageApply = nullptr;   // 248
     lumo::MButton* restore = nullptr;         // 249
-    lumo::MControl* softwareUpdate = nullptr; // 250 UpgradeButton
-    lumo::MControl* firmwareUpdate = nullptr; // 251 UpgradeButton
-    lumo::MControl* picture = nullptr;        // 252 KeyboardCtrl
+    lumo::UpgradeButton* softwareUpdate = nullptr; // 250
+    lumo::UpgradeButton* firmwareUpdate = nullptr; // 251
+    lumo::KeyboardCtrl* picture = nullptr;    // 252
 };
 
 struct KeyboardDef {

@@ -205,6 +205,7 @@ private:
     lumo::LRESULT RouteLightClick(lumo::UINT id, bool& routed);
     lumo::LRESULT RouteMacroClick(lumo::UINT id, bool& routed);
 
+    lumo::KeyboardCtrl* Picture(KeyPicture picture);
     void UpdateTaskContext();
     void RenameListEntries();
     bool Post(lumo::UINT msg, lumo::WPARAM wParam = 0, lumo::LPARAM lParam = 0);

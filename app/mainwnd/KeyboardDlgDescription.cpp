@@ -7,6 +7,8 @@
 #include "device/DevicePresence.h"
 #include "device/KeyFilter.h"
 #include "device/KeyboardHid.h"
+#include "lumoui/CDeviceCtrl.h"
+#include "lumoui/KeyboardCtrl.h"
 #include "lumoui/MTabCtrl.h"
 #include "mainwnd/MainWindowServices.h"
 #include "mainwnd/PageKit.h"
@@ -22,10 +24,11 @@ void KeyboardDlg::AddSupportedMode(int vid, int pid, const std::string& productN
     m_services.Hid().AddSupportedMode(vid, pid, productName, deviceType, mode, hidInterface, m_lastModelName);
 }
 
-void KeyboardDlg::AddDevice(const std::string& name, int)
+void KeyboardDlg::AddDevice(const std::string& name, int deviceType)
 {
     m_lastModelName = name;
-    // FIXME: CDeviceCtrl::AddDevice(name, 0, 0, deviceType, false) once the class exists.
+    if (home.devices)
+        home.devices->AddDevice(name, 0, 0, deviceType, false);
 }
 
 void KeyboardDlg::ShowSoftwareVersion(const std::string& label)
@@ -85,9 +88,24 @@ void KeyboardDlg::ResetVisualizerControls()
     m_lightPage.ResetVisualizerControls();
 }
 
-// FIXME: hand the pictures their images, sizes and keys once KeyboardCtrl exists; until then
-// only their places are known.
-void KeyboardDlg::ClearItem(KeyPicture) { }
+lumo::KeyboardCtrl* KeyboardDlg::Picture(KeyPicture picture)
+{
+    switch (picture) {
+    case KeyPicture::KeyPage:
+        return keys.picture;
+    case KeyPicture::LightPage:
+        return light.picture;
+    case KeyPicture::SettingsPage:
+        return settings.picture;
+    }
+    return nullptr;
+}
+
+void KeyboardDlg::ClearItem(KeyPicture picture)
+{
+    if (lumo::KeyboardCtrl* control = Picture(picture))
+        control->ClearItem();
+}
 
 void KeyboardDlg::SetRect(KeyPicture picture, const lumo::CRect& rect)
 {
@@ -98,6 +116,7 @@ void KeyboardDlg::SetRect(KeyPicture picture, const lumo::CRect& rect)
         break;
     case KeyPicture::LightPage:
         m_lightPage.SetPictureRect(rect);
+        Place(light.picture, rect);
         // The parameters below the picture follow it.
         if (frame.close)
             m_lightPage.Layout(m_client);
@@ -108,11 +127,23 @@ void KeyboardDlg::SetRect(KeyPicture picture, const lumo::CRect& rect)
     }
 }
 
-void KeyboardDlg::SetKeyboardImage(KeyPicture, const std::string&) { }
-void KeyboardDlg::SetWidthAndHeight(KeyPicture, int, int) { }
-void KeyboardDlg::AddKeyItem(KeyPicture, const std::string&, const std::string&, int, const lumo::CRect&,
-    const std::string&)
+void KeyboardDlg::SetKeyboardImage(KeyPicture picture, const std::string& path)
 {
+    if (lumo::KeyboardCtrl* control = Picture(picture))
+        control->SetKeyboardImage(path);
+}
+
+void KeyboardDlg::SetWidthAndHeight(KeyPicture picture, int width, int height)
+{
+    if (lumo::KeyboardCtrl* control = Picture(picture))
+        control->SetWidthAndHeight(width, height);
+}
+
+void KeyboardDlg::AddKeyItem(KeyPicture picture, const std::string& name, const std::string& desc, int code,
+    const lumo::CRect& rect, const std::string& icon)
+{
+    if (lumo::KeyboardCtrl* control = Picture(picture))
+        control->AddKeyItem(name, desc, static_cast<lumo::DWORD>(code), rect, icon);
 }
 
 } // namespace clavora

@@ -5,7 +5,9 @@
 #include "mainwnd/KeyboardDlg.h"
 
 #include "device/TaskCodes.h"
+#include "lumoui/BatteryCtrl.h"
 #include "lumoui/CArea.h"
+#include "lumoui/CDeviceCtrl.h"
 #include "lumoui/CImageButton.h"
 #include "lumoui/MPicture.h"
 #include "lumoui/MTabCtrl.h"
@@ -129,10 +131,12 @@ void KeyboardDlg::BuildFrame()
     if (f.pageIcon)
         f.pageIcon->SetShowMode(0);
 
-    // FIXME: the battery's fill and charging pictures once BatteryCtrl exists.
-    f.battery = MakeControl<lumo::MControl>(*this, "BatteryCtrl", ctl::kBattery);
-    if (auto* battery = dynamic_cast<lumo::MControlFont*>(f.battery))
-        battery->SetImage("icon/icon_battery_bkg.png", 1);
+    // The battery only ever gets its pictures: its level is never asked for.
+    f.battery = MakeControl<lumo::BatteryCtrl>(*this, "BatteryCtrl", ctl::kBattery);
+    if (f.battery) {
+        f.battery->SetImage("icon/icon_battery_bkg.png", 1);
+        f.battery->SetBatteryIcon("icon/icon_batteryvalue.png", "icon/icon_charge.png");
+    }
     f.modeIcon = MakePicture(*this, ctl::kModeIcon, "icon/mode_usb.png");
 
     const bool closeQuits = ReadSetting(kSettingExitMode) == kExitModeQuit;
@@ -150,11 +154,11 @@ void KeyboardDlg::BuildHomePage(lumo::MTabLayout* page)
 {
     home.status = MakeControl<lumo::MText>(page, "MText", ctl::kStatusText, Text(kTextChooseKeyboard));
     StyleLabel(home.status, 20, kRed, lumo::DT_CENTER, lumo::FontStyleBold);
-    home.devices = MakeControl<lumo::MControl>(page, "CDeviceCtrl", ctl::kDeviceList);
-    if (auto* devices = dynamic_cast<lumo::MControlFont*>(home.devices)) {
-        devices->SetImage("img_device_state.png", 2);
-        devices->SetFont(devices->GetTextFont(), 12, lumo::FontStyleBold);
-        devices->SetTextColor(kWhite);
+    home.devices = MakeControl<lumo::CDeviceCtrl>(page, "CDeviceCtrl", ctl::kDeviceList);
+    if (home.devices) {
+        home.devices->SetImage("img_device_state.png", 2);
+        home.devices->SetFont(home.devices->GetTextFont(), 12, lumo::FontStyleBold);
+        home.devices->SetTextColor(kWhite);
     }
     // The version and copyright lines sit at the window's bottom edge, partly left of the
     // page, so they belong to the window and follow the home tab.
@@ -274,8 +278,7 @@ lumo::LRESULT KeyboardDlg::OnChooseModel()
     Show(f.captionBar, true);
     if (f.tabBar && GetCurrentDeviceType() < 300)
         f.tabBar->SetSelectItem(1);
-    // FIXME: ask the device list (CDeviceCtrl::GetCurDeviceType) once the class exists.
-    const int chosen = 0;
+    const int chosen = home.devices ? home.devices->GetCurDeviceType() : 0;
     if (chosen == 0 || chosen == GetCurrentDeviceType())
         return 1;
     // The loaded description stays; the worker drops this task.
@@ -345,12 +348,18 @@ void KeyboardDlg::RefreshTexts()
 
 void KeyboardDlg::RenameListEntries()
 {
-    // FIXME: walk the profile list (66) and the macro list (207) once DListBox exists: each
-    // entry is shown as ProfileDisplayName / MacroDisplayName of its stored name.
-    (void)&ProfileDisplayName;
-    (void)&MacroDisplayName;
-    (void)kTextProfileWord;
-    (void)kTextMacroWord;
+    // Default names follow the language on screen only; the store keeps what it holds.
+    const int language = GetCurrentLanguage();
+    if (lumo::DListBox* list = keys.profileList) {
+        const std::string word = Text(kTextProfileWord);
+        for (int i = 0; i < list->GetItemCount(); ++i)
+            list->ModifyItemString(i, ProfileDisplayName(list->GetItemText(i), language, word));
+    }
+    if (lumo::DListBox* list = macros.list) {
+        const std::string word = Text(kTextMacroWord);
+        for (int i = 0; i < list->GetItemCount(); ++i)
+            list->ModifyItemString(i, MacroDisplayName(list->GetItemText(i), language, word));
+    }
 }
 
 } // namespace clavora

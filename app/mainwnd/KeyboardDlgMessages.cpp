@@ -7,6 +7,7 @@
 #include "device/DevicePresence.h"
 #include "device/KeyFilter.h"
 #include "device/KeyHandler.h"
+#include "lumoui/CDeviceCtrl.h"
 #include "lumoui/CImageButton.h"
 #include "lumoui/MPicture.h"
 #include "lumoui/MenuWnd.h"
@@ -125,10 +126,12 @@ bool KeyboardDlg::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         // FIXME: start the visualizer's audio capture here once it exists.
         return true;
     case msg::kResetDeviceStates:
-        // FIXME: CDeviceCtrl::ResetAllState once the class exists.
+        if (home.devices)
+            home.devices->ResetAllState();
         return true;
     case msg::kSetDeviceState:
-        // FIXME: CDeviceCtrl::SetDeviceState(wParam, lParam) once the class exists.
+        if (home.devices)
+            home.devices->SetDeviceState(static_cast<int>(wParam), static_cast<int>(lParam));
         return true;
     case msg::kHotplug:
         OnHotplugEvents();

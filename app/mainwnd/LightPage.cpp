@@ -4,12 +4,16 @@
 #include "lumoui/CCheckButton.h"
 #include "lumoui/CColorButton.h"
 #include "lumoui/CRadioButton.h"
+#include "lumoui/CirclePalette.h"
+#include "lumoui/KeyboardCtrl.h"
 #include "lumoui/MButton.h"
 #include "lumoui/MComboBox.h"
 #include "lumoui/MEdit.h"
 #include "lumoui/MSlider.h"
 #include "lumoui/MTabLayout.h"
 #include "description/KeyboardModel.h"
+#include "lumoui/DListBox.h"
+#include "platform/Settings.h"
 #include "mainwnd/ControlIds.h"
 #include "mainwnd/KeyboardDef.h"
 #include "mainwnd/KeyboardDlg.h"
@@ -74,6 +78,7 @@ constexpr ListEntry kCapturePeriods[] { { 33, 0, "33ms" }, { 66, 0, "66ms" }, { 
 constexpr int kCustomSlotCount = 3;
 
 constexpr double kLevelGainDivisor = 50.0;
+constexpr int kLightPreviewMode = 102;
 
 // Layout: rows of the parameter columns.
 constexpr int kRowPitch = 38;
@@ -173,9 +178,10 @@ void LightPage::BuildModeArea(lumo::MTabLayout* page)
     m_c.listBack = MakeControl<lumo::CArea>(page, "CArea", ctl::kModeListBack);
     if (m_c.listBack)
         m_c.listBack->SetTransparent(70, 70, kAreaColour);
-    // FIXME: DListBox set-up (edit image, item icon) once the class exists.
-    m_c.modes = MakeControl<lumo::MControl>(page, "DListBox", ctl::kModeList);
-    m_c.picture = MakeControl<lumo::MControl>(page, "KeyboardCtrl", ctl::kLightPicture);
+    m_c.modes = MakeNameList(page, ctl::kModeList, false);
+    m_c.picture = MakeControl<lumo::KeyboardCtrl>(page, "KeyboardCtrl", ctl::kLightPicture);
+    if (m_c.picture)
+        m_c.picture->SetKeyboardCtrlMode(kLightPreviewMode);
     m_c.paramsBack = MakeControl<lumo::CArea>(page, "CArea", ctl::kLightParamsBack);
     if (m_c.paramsBack)
         m_c.paramsBack->SetTransparent(70, 70, kAreaColour);
@@ -244,7 +250,9 @@ void LightPage::BuildColourEditor(lumo::MTabLayout* page)
     m_c.editorBack = MakeControl<lumo::CArea>(page, "CArea", ctl::kColourEditorBack);
     if (m_c.editorBack)
         m_c.editorBack->SetTransparent(60, 60, 0x000000);
-    m_c.wheel = MakeControl<lumo::MControl>(page, "CirclePalette", ctl::kColourWheel);
+    m_c.wheel = MakeControl<lumo::CirclePalette>(page, "CirclePalette", ctl::kColourWheel);
+    if (m_c.wheel)
+        m_c.wheel->SetImage("img_color_wheel.png", 1);
     for (size_t i = 0; i < 3; ++i) {
         const UINT offset = static_cast<UINT>(i);
         m_c.rgbLabels[i] = MakeLabel(page, ctl::kRedLabel + offset, kTextRed + static_cast<int>(i));
@@ -483,10 +491,18 @@ void LightPage::ShowParameterControls(int flags, int deviceType)
 
 void LightPage::ShowDefaultMode(const KeyboardModel& model)
 {
+    if (m_c.modes) {
+        m_c.modes->DeleteAllItems();
+        for (const LightModeInfo& mode : model.lightModes)
+            m_c.modes->AddString(Text(DecimalToInt(mode.name)), mode.mode, 0);
+    }
     int flags = 0;
     for (const LightModeInfo& mode : model.lightModes) {
-        if (mode.mode == model.defaultMode || &mode == &model.lightModes.front())
+        if (mode.mode == model.defaultMode || &mode == &model.lightModes.front()) {
             flags = mode.attribute;
+            if (m_c.modes)
+                m_c.modes->SetCurData(mode.mode);
+        }
         if (mode.mode == model.defaultMode)
             break;
     }

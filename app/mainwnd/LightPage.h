@@ -56,8 +56,8 @@ public:
     // Shows exactly the controls the flags ask for (music controls of the feature-protocol
     // family only for device types 200-299) and hides the others.
     void ShowParameterControls(int flags, int deviceType);
-    // The controls of the model's default light mode (or its first), for a page no mode was
-    // shown on yet.
+    // The model's light modes in the list, and the controls of its default mode (or its first),
+    // for a page the stored light settings were not shown on yet.
     void ShowDefaultMode(const KeyboardModel& model);
 
     // The keyboard picture's place as the device description gives it.

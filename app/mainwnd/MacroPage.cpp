@@ -2,6 +2,7 @@
 
 #include "lumoui/CArea.h"
 #include "lumoui/CImageButton.h"
+#include "lumoui/CRecordList.h"
 #include "lumoui/CRadioButton.h"
 #include "lumoui/MButton.h"
 #include "lumoui/MComboBox.h"
@@ -131,15 +132,14 @@ void MacroPage::BuildList(lumo::MTabLayout* page)
 {
     m_c.listBack = MakeArea(page, ctl::kMacroListBack, 70);
     m_c.listCaption = MakeLabel(page, ctl::kMacroListCaption, kTextListCaption, 16);
-    // FIXME: DListBox set-up (edit image, item icon) once the class exists.
-    m_c.list = MakeControl<lumo::MControl>(page, "DListBox", ctl::kMacroList);
+    m_c.list = MakeNameList(page, ctl::kMacroList);
     for (size_t i = 0; i < m_c.listButtons.size(); ++i)
         m_c.listButtons[i] = MakeButton(page, ctl::kMacroNew + static_cast<UINT>(i), kTextListButtons[i]);
 }
 
 void MacroPage::BuildEventEditor(lumo::MTabLayout* page)
 {
-    m_c.eventTypeLabel = MakeLabel(page, ctl::kEventTypeLabel, kTextEventType);
+    m_c.eventTypeLabel = MakeLabel(page, ctl::kEventTypeLabel, kTextEventType, 16);
     for (size_t i = 0; i < m_c.eventKinds.size(); ++i)
         m_c.eventKinds[i] = MakeRadio(page, ctl::kEventKindKey + static_cast<UINT>(i), kTextEventKinds[i], "MACRO_EVENT");
     if (m_c.eventKinds[0])
@@ -190,7 +190,11 @@ void MacroPage::BuildEventList(lumo::MTabLayout* page)
         m_c.headers[i] = MakeLabel(page, ctl::kEventHeaderFirst + static_cast<UINT>(i), kTextHeaders[i]);
         StyleLabel(m_c.headers[i], kLabelFont, kHeaderColour, lumo::DT_CENTER);
     }
-    m_c.events = MakeControl<lumo::MControl>(page, "CRecordList", ctl::kEventList);
+    m_c.events = MakeControl<lumo::CRecordList>(page, "CRecordList", ctl::kEventList);
+    if (m_c.events) {
+        m_c.events->SetTextColor(kWhite);
+        m_c.events->EnableEditDelay(true);
+    }
     m_c.save = MakeButton(page, ctl::kMacroSave, kTextSave);
 }
 
@@ -229,43 +233,46 @@ void MacroPage::Layout(const CRect& client)
         Place(m_c.listButtons[i], CRect(x, y, x + 105, y + 30));
     }
 
-    // The event editor and the play settings: labels in one column, their controls after it.
-    constexpr int label = 340;
-    constexpr int controls = 500;
-    Place(m_c.eventTypeLabel, CRect(label, 62, controls - 10, 92));
-    // Each kind's radio button stands over its own field.
-    constexpr int kindX[4] { controls, 760, 905, 1000 };
-    for (size_t i = 0; i < m_c.eventKinds.size(); ++i)
-        Place(m_c.eventKinds[i], CRect(kindX[i], 62, kindX[i + 1] - 10, 92));
-    Place(m_c.keyCapture, CRect(controls, 102, 620, 132));
-    Place(m_c.eventAction, CRect(625, 102, 750, 132));
-    Place(m_c.mouseButtons, CRect(760, 102, 895, 132));
-    Place(m_c.eventNumber, CRect(905, 102, 975, 132));
-    Place(m_c.insert, CRect(1000, 102, 1100, 132));
-
-    Place(m_c.playCountLabel, CRect(label, 150, controls - 10, 180));
-    Place(m_c.playCount, CRect(controls, 150, controls + 70, 180));
-    Place(m_c.delayLabel, CRect(label, 190, controls - 10, 220));
-    constexpr int delayX[4] { controls, 660, 800, 950 };
-    for (size_t i = 0; i < m_c.delayKinds.size(); ++i)
-        Place(m_c.delayKinds[i], CRect(delayX[i], 190, delayX[i + 1] - 10, 220));
-    Place(m_c.fixedDelay, CRect(960, 190, 1030, 220));
-    Place(m_c.recordStart, CRect(controls, 232, controls + 140, 262));
-    Place(m_c.recordStop, CRect(controls + 150, 232, controls + 290, 262));
-
-    // The event list with its caption row, column headers and the save button.
-    Place(m_c.eventListBack, CRect(330, 280, w - 1, h - 1));
-    Place(m_c.eventListCaption, CRect(345, 286, 700, 316));
+    // The event list in the middle: caption row with its buttons, column headers over the
+    // list's own columns (name, action, delay), the save button below.
+    constexpr int list = 340;
+    constexpr int listRight = 780;
+    Place(m_c.eventListBack, CRect(330, 50, listRight + 10, h - 1));
+    Place(m_c.eventListCaption, CRect(list + 5, 58, 630, 92));
     for (size_t i = 0; i < m_c.eventButtons.size(); ++i) {
-        const int x = w - 165 + 35 * static_cast<int>(i);
-        Place(m_c.eventButtons[i], CRect(x, 286, x + 30, 316));
+        const int x = listRight - 140 + 35 * static_cast<int>(i);
+        Place(m_c.eventButtons[i], CRect(x, 60, x + 30, 90));
     }
-    Place(m_c.headerBack, CRect(340, 322, w - 20, 352));
-    const int headerX[4] { 350, 650, 900, w - 30 };
+    Place(m_c.headerBack, CRect(list, 100, listRight, 130));
+    constexpr int columns[3][2] { { 0, 160 }, { 180, 280 }, { 300, 420 } };
     for (size_t i = 0; i < m_c.headers.size(); ++i)
-        Place(m_c.headers[i], CRect(headerX[i], 322, headerX[i + 1], 352));
-    Place(m_c.events, CRect(340, 352, w - 20, h - 56));
-    Place(m_c.save, CRect(w - 130, h - 46, w - 20, h - 16));
+        Place(m_c.headers[i], CRect(list + columns[i][0], 100, list + columns[i][1], 130));
+    Place(m_c.events, CRect(list, 130, listRight, h - 60));
+    Place(m_c.save, CRect(listRight - 110, h - 48, listRight, h - 18));
+
+    // The editor on the right: each event kind with its field, then the play settings and
+    // the recording buttons.
+    constexpr int x = 810;
+    const int right = w - 20;
+    Place(m_c.eventTypeLabel, CRect(x, 58, right, 92));
+    Place(m_c.eventKinds[0], CRect(x, 100, x + 150, 130));
+    Place(m_c.keyCapture, CRect(x + 160, 100, x + 300, 130));
+    Place(m_c.eventAction, CRect(x + 310, 100, right, 130));
+    Place(m_c.eventKinds[1], CRect(x, 140, x + 150, 170));
+    Place(m_c.mouseButtons, CRect(x + 160, 140, x + 300, 170));
+    Place(m_c.eventKinds[2], CRect(x, 180, x + 150, 210));
+    Place(m_c.eventNumber, CRect(x + 160, 180, x + 300, 210));
+    Place(m_c.insert, CRect(right - 110, 180, right, 210));
+
+    Place(m_c.playCountLabel, CRect(x, 240, x + 150, 270));
+    Place(m_c.playCount, CRect(x + 160, 240, x + 230, 270));
+    Place(m_c.delayLabel, CRect(x, 280, right, 310));
+    constexpr int delayX[4] { x, x + 150, x + 265, x + 390 };
+    for (size_t i = 0; i < m_c.delayKinds.size(); ++i)
+        Place(m_c.delayKinds[i], CRect(delayX[i], 315, delayX[i + 1] - 10, 345));
+    Place(m_c.fixedDelay, CRect(delayX[3], 315, right, 345));
+    Place(m_c.recordStart, CRect(x, 370, x + 220, 400));
+    Place(m_c.recordStop, CRect(x + 230, 370, right, 400));
 }
 
 void MacroPage::RefreshTexts()
@@ -307,8 +314,10 @@ lumo::LRESULT MacroPage::OnMacroList(UINT, lumo::WPARAM, lumo::LPARAM) { return 
 lumo::LRESULT MacroPage::OnKeyCapture(UINT, lumo::WPARAM, lumo::LPARAM) { return 0; }
 lumo::LRESULT MacroPage::OnPlayCountEditEnd() { return 0; }
 lumo::LRESULT MacroPage::OnEventListEditEnd() { return 0; }
-// FIXME: ask the event list (CRecordList) for its selection once the class exists.
-bool MacroPage::HasEventSelection() const { return false; }
+bool MacroPage::HasEventSelection() const
+{
+    return m_c.events && m_c.events->GetCurSel() >= 0;
+}
 lumo::LRESULT MacroPage::OnEventKind(UINT) { return 0; }
 lumo::LRESULT MacroPage::OnListButton(UINT) { return 0; }
 lumo::LRESULT MacroPage::OnRecordStart() { return 0; }

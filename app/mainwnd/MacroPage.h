@@ -1,9 +1,9 @@
 #pragma once
 
-// MacroPage - the macro page: the macro list with its buttons on the left; on the right the
-// event editor (event kind, key capture, mouse button, number, insert), the play settings
-// (play count, delay mode, fixed delay), the recording buttons, and the event list with its
-// buttons and the save button.
+// MacroPage - the macro page: the macro list with its buttons on the left; the event list with
+// its buttons and the save button in the middle; on the right the event editor (event kind,
+// key capture, mouse button, number, insert), the play settings (play count, delay mode, fixed
+// delay) and the recording buttons.
 //
 // The notifications the main window routes here are the macro editor's, recording's and the
 // exchange files' entry points; those features fill them. Until then they do nothing and

@@ -4,6 +4,7 @@
 // name with the result cast to the class (null when the toolkit does not offer it), null-safe
 // placement, and the language texts.
 
+#include "lumoui/DListBox.h"
 #include "lumoui/MDialog.h"
 #include "lumoui/MPanel.h"
 #include "lumoui/MText.h"
@@ -71,6 +72,22 @@ inline void StyleLabel(lumo::MText* label, int fontWidth, lumo::ARGB colour, lum
     label->SetFontStyle(fontStyle);
     label->SetTextColor(colour);
     label->SetAlignment(align, lumo::DT_VCENTER);
+}
+
+// A list of names (profiles, macros, light modes): the round row marker and, for the lists
+// whose names can be edited, the editor's frame.
+inline lumo::DListBox* MakeNameList(lumo::MPanel* page, lumo::UINT id, bool editable = true)
+{
+    auto* list = MakeControl<lumo::DListBox>(page, "DListBox", id);
+    if (!list)
+        return nullptr;
+    list->SetImage("icon/icon_circle.png", 2);
+    list->SetTextColor(0xFFFFFFFF);
+    if (editable) {
+        list->SetEditImage("img_edit.png");
+        list->EnableShowEdit(true);
+    }
+    return list;
 }
 
 } // namespace clavora

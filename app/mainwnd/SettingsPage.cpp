@@ -2,6 +2,8 @@
 
 #include "lumoui/CArea.h"
 #include "lumoui/CCheckButton.h"
+#include "lumoui/KeyboardCtrl.h"
+#include "lumoui/UpgradeButton.h"
 #include "lumoui/MButton.h"
 #include "lumoui/MComboBox.h"
 #include "lumoui/MTabLayout.h"
@@ -28,6 +30,7 @@ constexpr int kTextSoftwareUpdate = 156;
 constexpr int kTextFirmwareUpdate = 157;
 
 constexpr int kEnglish = 1033;
+constexpr int kSettingsPictureMode = 102;
 
 lumo::MButton* MakeButton(lumo::MTabLayout* page, UINT id, int text)
 {
@@ -39,13 +42,13 @@ lumo::MButton* MakeButton(lumo::MTabLayout* page, UINT id, int text)
     return button;
 }
 
-// The update buttons are UpgradeButtons, built inside containers only.
-lumo::MControl* MakeUpgradeButton(lumo::MTabLayout* page, UINT id, int text)
+// The update buttons are built inside containers only.
+lumo::UpgradeButton* MakeUpgradeButton(lumo::MTabLayout* page, UINT id, int text)
 {
-    auto* button = MakeControl<lumo::MControl>(page, "UpgradeButton", id, Text(text));
-    if (auto* face = dynamic_cast<lumo::MControlFont*>(button)) {
-        face->SetImage("btn_apply.png", 4);
-        face->SetTextColor(kWhite);
+    auto* button = MakeControl<lumo::UpgradeButton>(page, "UpgradeButton", id, Text(text));
+    if (button) {
+        button->SetImage("btn_apply.png", 4);
+        button->SetTextColor(kWhite);
     }
     return button;
 }
@@ -83,8 +86,9 @@ void SettingsPage::Build(lumo::MTabLayout* page)
     m_c.restore = MakeButton(page, ctl::kRestoreDefaults, kTextRestore);
     m_c.softwareUpdate = MakeUpgradeButton(page, ctl::kSoftwareUpdate, kTextSoftwareUpdate);
     m_c.firmwareUpdate = MakeUpgradeButton(page, ctl::kFirmwareUpdate, kTextFirmwareUpdate);
-    // FIXME: picture mode 102 once KeyboardCtrl exists.
-    m_c.picture = MakeControl<lumo::MControl>(page, "KeyboardCtrl", ctl::kSettingsPicture);
+    m_c.picture = MakeControl<lumo::KeyboardCtrl>(page, "KeyboardCtrl", ctl::kSettingsPicture);
+    if (m_c.picture)
+        m_c.picture->SetKeyboardCtrlMode(kSettingsPictureMode);
 }
 
 void SettingsPage::Layout(const CRect& client)
@@ -103,8 +107,8 @@ void SettingsPage::RefreshTexts()
     SetTitle(m_c.autostart, Text(kTextAutostart));
     SetTitle(m_c.languageApply, Text(kTextLanguageApply));
     SetTitle(m_c.restore, Text(kTextRestore));
-    SetTitle(dynamic_cast<lumo::MControlFont*>(m_c.softwareUpdate), Text(kTextSoftwareUpdate));
-    SetTitle(dynamic_cast<lumo::MControlFont*>(m_c.firmwareUpdate), Text(kTextFirmwareUpdate));
+    SetTitle(m_c.softwareUpdate, Text(kTextSoftwareUpdate));
+    SetTitle(m_c.firmwareUpdate, Text(kTextFirmwareUpdate));
 }
 
 void SettingsPage::ShowRestoreButton(bool visible)
