@@ -10,7 +10,12 @@
 #include "mainwnd/CloseWindowTipDlg.h"
 #include "mainwnd/ControlIds.h"
 #include "mainwnd/PageKit.h"
+#include "mainwnd/PrivateMessages.h"
 #include "platform/Settings.h"
+#include "platform/SingleInstance.h"
+
+#include <chrono>
+#include <thread>
 #include "startup/Language.h"
 
 namespace clavora::test {
@@ -172,6 +177,44 @@ TEST_F(KeyboardDlgTest, QuitMessageNeedsItsParameter)
     // The tray menu's exit takes the same way out.
     m_dlg->SendMessageW(lumo::WM_COMMAND, msg::kCommandExit, 0);
     EXPECT_EQ(m_services->endCodes, (std::vector<int> { 0, 0 }));
+}
+
+TEST_F(KeyboardDlgTest, AHiddenWindowComesBackFromTheTrayOrAnotherStart)
+{
+    WriteSetting(kSettingExitMode, "1");
+    Open();
+    const std::pair<lumo::UINT, lumo::LPARAM> ways[] { { msg::kTrayCallback, lumo::WM_LBUTTONDOWN },
+        { msg::kTrayCallback, lumo::WM_LBUTTONDBLCLK }, { msg::kActivate, 0 } };
+    for (const auto& [message, lParam] : ways) {
+        ClickClose();
+        Pump();
+        ASSERT_FALSE(m_dlg->IsWindowVisible());
+        m_dlg->SendMessageW(message, 0, lParam);
+        EXPECT_TRUE(m_dlg->IsWindowVisible()) << message << " " << lParam;
+    }
+    // Other mouse messages of the tray leave it as it is.
+    ClickClose();
+    Pump();
+    m_dlg->SendMessageW(msg::kTrayCallback, 0, lumo::WM_MOUSEMOVE);
+    EXPECT_FALSE(m_dlg->IsWindowVisible());
+    EXPECT_TRUE(m_services->endCodes.empty());
+}
+
+TEST_F(KeyboardDlgTest, OtherProcessesReachTheWindowThroughTheInstanceSocket)
+{
+    ScopedEnv runtime("XDG_RUNTIME_DIR", m_dir.Path().string());
+    SingleInstance instance("ClavoraWindowTest");
+    ASSERT_EQ(instance.Acquire(), SingleInstance::Role::Primary);
+    m_dlg = std::make_unique<KeyboardDlg>(*m_services, &instance);
+    ASSERT_TRUE(m_dlg->CreateMainWindow());
+    ASSERT_TRUE(SingleInstance::SendCommand("ClavoraWindowTest", "quit"));
+    for (int i = 0; i < 200 && m_services->endCodes.empty(); ++i) {
+        Pump();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(m_services->endCodes, std::vector<int> { 0 });
+    // The window lets go of the instance before that goes.
+    m_dlg->Shutdown();
 }
 
 TEST_F(KeyboardDlgTest, TrayCloseSettingsUpdatesTheCloseTooltip)
