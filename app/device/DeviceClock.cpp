@@ -16,6 +16,11 @@ public:
 };
 } // namespace
 
+void DeviceClock::PauseUntil(TimePoint deadline)
+{
+    std::this_thread::sleep_until(deadline);
+}
+
 DeviceClock& DeviceClock::System()
 {
     static SystemClock clock;
