@@ -184,6 +184,23 @@ void PaintSpinArrows(AssetWriter& out)
     }
 }
 
+// On/off switches: a pill with the knob at the right (on, key cap blue) or at the left (off).
+void PaintSwitches(AssetWriter& out)
+{
+    const int w = 44;
+    const int h = 24;
+    for (const bool on : {true, false}) {
+        out.Png(on ? "btn_switch_on.png" : "btn_switch_off.png", MakeStrip(w, h, kButtonStates, [&](cairo_t* cr, int state) {
+            PlateStyle plate = on ? ActionPlate(state) : ControlPlate(state);
+            PaintPlate(cr, 0, 2, w, h - 4, (h - 4) / 2.0, plate);
+            const double knobX = on ? w - h / 2.0 : h / 2.0;
+            cairo_arc(cr, knobX, h / 2.0, h / 2.0 - 4, 0, 2 * M_PI);
+            SetSource(cr, GlyphColour(state));
+            cairo_fill(cr);
+        }));
+    }
+}
+
 // Key chooser items: 0 plain key cap, 1 hovered, 2 chosen.
 void PaintKeyChooserCaps(AssetWriter& out)
 {
@@ -207,6 +224,7 @@ void PaintButtons(AssetWriter& out)
     PaintActionButton(out);
     PaintComboBox(out);
     PaintSpinArrows(out);
+    PaintSwitches(out);
     PaintKeyChooserCaps(out);
 }
 
