@@ -240,8 +240,8 @@ void PaintScrollBars(AssetWriter& out)
         thumb(h.Cr(), false, kThumb[0]);
         out.Png("img_scroll_h.png", h);
     }
-    out.Png("res/scroll_v.png", MakeStrip(thickness, length, 4, [&](cairo_t* cr, int s) { thumb(cr, true, kThumb[s]); }));
-    out.Png("res/scroll_h.png", MakeStrip(length, thickness, 4, [&](cairo_t* cr, int s) { thumb(cr, false, kThumb[s]); }));
+    out.Png("res/102.png", MakeStrip(thickness, length, 4, [&](cairo_t* cr, int s) { thumb(cr, true, kThumb[s]); }));
+    out.Png("res/101.png", MakeStrip(length, thickness, 4, [&](cairo_t* cr, int s) { thumb(cr, false, kThumb[s]); }));
 }
 
 } // namespace
