@@ -29,11 +29,17 @@ void DrawAreaFill(HDC dc, const CRect& rect, int top, int bottom, COLORREF colou
         }
         return;
     }
+    // Rows of equal alpha are blended in one go; a uniform veil (the usual case) is one fill.
     const int rows = rect.Height();
-    for (int i = 0; i < rows; ++i) {
-        auto alpha = static_cast<uint32_t>(AreaRowAlpha(top, bottom, i, rows));
-        MRender::DrawColor(dc, CRect(rect.left, rect.top + i, rect.right, rect.top + i + 1),
-            (alpha << 24) | (opaque & 0xFFFFFF));
+    for (int first = 0; first < rows;) {
+        const int alpha = AreaRowAlpha(top, bottom, first, rows);
+        int end = first + 1;
+        while (end < rows && AreaRowAlpha(top, bottom, end, rows) == alpha) {
+            ++end;
+        }
+        MRender::DrawColor(dc, CRect(rect.left, rect.top + first, rect.right, rect.top + end),
+            (static_cast<uint32_t>(alpha) << 24) | (opaque & 0xFFFFFF));
+        first = end;
     }
 }
 

@@ -44,10 +44,31 @@ bool IsMouseMessage(UINT msg)
     }
 }
 
+// WM_KILLFOCUS is among them so that an editor inside a container also hears that the
+// window lost the keyboard and can end its edit.
 bool IsTextInputMessage(UINT msg)
 {
     return msg == WM_CHAR || msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN || msg == WM_IME_STARTCOMPOSITION
-        || msg == WM_IME_COMPOSITION || msg == WM_IME_ENDCOMPOSITION;
+        || msg == WM_IME_COMPOSITION || msg == WM_IME_ENDCOMPOSITION || msg == WM_KILLFOCUS;
+}
+
+// Whether `control` is a descendant of `container`.
+bool IsInside(const MControl* control, const MControl* container)
+{
+    if (!container) {
+        return false;
+    }
+    for (MObject* owner = control->GetParantObject(); owner;) {
+        auto* c = dynamic_cast<MControl*>(owner);
+        if (!c) {
+            return false;
+        }
+        if (c == container) {
+            return true;
+        }
+        owner = c->GetParantObject();
+    }
+    return false;
 }
 
 } // namespace
@@ -242,13 +263,18 @@ void PaintManager::OnButtonDown(UINT msg, UINT flags, CPoint pt)
         }
         return;
     }
-    if (m_focus && m_focus != hover) {
+    // The focused child of the pressed control keeps the focus until the routing below
+    // gives it to whatever the press hits.
+    bool focusInside = m_focus && IsInside(m_focus, hover);
+    if (m_focus && m_focus != hover && !focusInside) {
         SetFocusControl(nullptr);
     }
     if (takes) {
         m_dragPending = hover->IsDragDrop() && hover->IsEnabled();
         m_buttonHeld = true;
-        SetFocusControl(hover);
+        if (!focusInside) {
+            SetFocusControl(hover);
+        }
         bool handled = msg == WM_LBUTTONDBLCLK ? hover->OnLButtonDblClk(flags, pt) : hover->OnLButtonDown(flags, pt);
         if (!m_captured) {
             if (m_hover && m_hover->AcceptsPoint(flags, pt)) {

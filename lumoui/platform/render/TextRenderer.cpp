@@ -61,8 +61,7 @@ bool TextRenderer::RegisterFontFile(const std::string& path)
     return ok;
 }
 
-const TextRenderer::Entry& TextRenderer::Layout(
-    const std::string& text, const MFont& font, int width, const StringFormat& fmt)
+void TextRenderer::EnsureContext()
 {
     int generation = g_fontGeneration.load();
     if (generation != m_generation || !m_context) {
@@ -78,21 +77,18 @@ const TextRenderer::Entry& TextRenderer::Layout(
         cairo_font_options_destroy(opts);
         m_generation = generation;
     }
-    bool wrap = width > 0;
-    std::string key;
-    key.reserve(text.size() + font.family.size() + 32);
-    key += font.family;
-    key += '\x1f';
-    key += std::to_string(font.size) + ',' + std::to_string(font.style) + ',' + std::to_string(wrap ? width : -1)
-        + ',' + std::to_string(wrap ? fmt.alignment : 0) + '\x1f';
-    key += text;
-    auto found = m_entries.find(key);
-    if (found != m_entries.end()) {
-        m_lru.splice(m_lru.begin(), m_lru, found->second);
-        return *found->second;
-    }
+}
 
+PangoLayout* TextRenderer::NewLayout(const MFont& font)
+{
+    EnsureContext();
     PangoLayout* layout = pango_layout_new(m_context);
+    ApplyFont(layout, font);
+    return layout;
+}
+
+void TextRenderer::ApplyFont(PangoLayout* layout, const MFont& font)
+{
     PangoFontDescription* desc = pango_font_description_new();
     pango_font_description_set_family(desc, font.family.empty() ? "Sans" : font.family.c_str());
     pango_font_description_set_absolute_size(desc, static_cast<double>(std::max(1, font.size)) * PANGO_SCALE);
@@ -111,6 +107,28 @@ const TextRenderer::Entry& TextRenderer::Layout(
         pango_layout_set_attributes(layout, attrs);
         pango_attr_list_unref(attrs);
     }
+}
+
+const TextRenderer::Entry& TextRenderer::Layout(
+    const std::string& text, const MFont& font, int width, const StringFormat& fmt)
+{
+    EnsureContext();
+    bool wrap = width > 0;
+    std::string key;
+    key.reserve(text.size() + font.family.size() + 32);
+    key += font.family;
+    key += '\x1f';
+    key += std::to_string(font.size) + ',' + std::to_string(font.style) + ',' + std::to_string(wrap ? width : -1)
+        + ',' + std::to_string(wrap ? fmt.alignment : 0) + '\x1f';
+    key += text;
+    auto found = m_entries.find(key);
+    if (found != m_entries.end()) {
+        m_lru.splice(m_lru.begin(), m_lru, found->second);
+        return *found->second;
+    }
+
+    PangoLayout* layout = pango_layout_new(m_context);
+    ApplyFont(layout, font);
     if (wrap) {
         pango_layout_set_width(layout, width * PANGO_SCALE);
         pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);

@@ -29,6 +29,12 @@ public:
     // Size of the laid-out text; wrapped at maxWidth when it is positive and NoWrap is not set.
     CSize Measure(const std::string& text, const MFont& font, int maxWidth, UINT flags);
 
+    // A new layout in this thread's context with the font set; the caller owns it
+    // (g_object_unref). For editors, whose text changes with every key and would only crowd
+    // the cache.
+    PangoLayout* NewLayout(const MFont& font);
+    static void ApplyFont(PangoLayout* layout, const MFont& font);
+
     // Makes a font file usable by family name in this process (every thread). False when
     // fontconfig does not take it.
     static bool RegisterFontFile(const std::string& path);
@@ -43,6 +49,7 @@ private:
         PangoLayout* layout = nullptr;
         PangoRectangle logical { };
     };
+    void EnsureContext();
     const Entry& Layout(const std::string& text, const MFont& font, int width, const StringFormat& fmt);
     void Reset();
 

@@ -1,16 +1,24 @@
 #include "ControlTest.h"
 
 #include "lumoui/Headless.h"
+#include "lumoui/PaintManager.h"
 
 namespace lumotest {
 
 using namespace lumo;
 
+namespace {
+
+const CRect kDefaultDialog(0, 0, 400, 300);
+
+} // namespace
+
 void ControlTest::SetUp()
 {
     LumoTest::SetUp();
     m_dlg = std::make_unique<TestDialog>();
-    m_hwnd = m_dlg->Open(CRect(0, 0, 400, 300));
+    m_hwnd = m_dlg->Open(kDefaultDialog);
+    m_dialogRect = kDefaultDialog;
     Flush();
 }
 
@@ -18,6 +26,27 @@ void ControlTest::TearDown()
 {
     m_dlg.reset();
     LumoTest::TearDown();
+}
+
+HWND ControlTest::OpenDialog(CRect rect)
+{
+    if (rect == m_dialogRect && m_hwnd) {
+        return m_hwnd;
+    }
+    m_dlg.reset();
+    Flush();
+    m_dlg = std::make_unique<TestDialog>();
+    m_hwnd = m_dlg->Open(rect);
+    m_dialogRect = rect;
+    Flush();
+    return m_hwnd;
+}
+
+void ControlTest::Attach(MControl* control)
+{
+    m_dlg->GetPaintManager().AddControl(control, 1);
+    control->SetManager(&m_dlg->GetPaintManager());
+    m_dlg->GetPaintManager().Invalidate();
 }
 
 std::string ControlTest::WriteStrip(
@@ -53,6 +82,12 @@ void ControlTest::Click(int x, int y)
     Release(x, y);
 }
 
+void ControlTest::Click(HWND hwnd, int x, int y)
+{
+    headless::Click(hwnd, x, y);
+    Flush();
+}
+
 void ControlTest::Wheel(int x, int y, int delta)
 {
     headless::Wheel(m_hwnd, x, y, delta);
@@ -65,7 +100,37 @@ void ControlTest::Leave()
     Flush();
 }
 
+void ControlTest::Key(UINT vk)
+{
+    headless::KeyDown(vk);
+    headless::KeyUp(vk);
+    Flush();
+}
+
+void ControlTest::Chord(UINT modifier, UINT vk)
+{
+    headless::KeyDown(modifier);
+    Key(vk);
+    headless::KeyUp(modifier);
+    Flush();
+}
+
+void ControlTest::Type(const std::string& text)
+{
+    headless::Text(text);
+    Flush();
+}
+
 ARGB ControlTest::Pixel(int x, int y) const { return headless::GetPixel(m_hwnd, x, y); }
+
+std::vector<UINT> ControlTest::Codes() const
+{
+    std::vector<UINT> codes;
+    for (const auto& n : m_dlg->m_notes) {
+        codes.push_back(n.code);
+    }
+    return codes;
+}
 
 std::vector<UINT> ControlTest::Codes(UINT id) const
 {

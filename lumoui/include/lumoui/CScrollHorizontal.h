@@ -1,0 +1,5 @@
+#pragma once
+
+// CScrollHorizontal lives with the rest of the scroll bar family.
+
+#include "lumoui/MScroll.h"
