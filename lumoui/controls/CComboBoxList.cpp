@@ -40,7 +40,10 @@ void CComboBoxList::SetItems(std::vector<ComboItem> items)
     UpdateControl(true);
 }
 
-int CComboBoxList::VisibleRows() const { return std::max(1, m_rect.Height() / kRowHeight); }
+int CComboBoxList::VisibleRows() const
+{
+    return std::max(1, m_rect.Height() / kRowHeight);
+}
 
 void CComboBoxList::SetTopIndex(int index)
 {
@@ -77,11 +80,15 @@ void CComboBoxList::SetCurSel(int index)
     UpdateControl(false);
 }
 
-int CComboBoxList::RowsWidth() const { return m_rect.Width() - (HasThumb() ? kThumbWidth + 2 : 0); }
+int CComboBoxList::RowsWidth() const
+{
+    return m_rect.Width() - (HasThumb() ? kThumbWidth + 2 : 0);
+}
 
 int CComboBoxList::ItemAt(CPoint pt) const
 {
-    if (pt.x < m_rect.left || pt.x >= m_rect.left + RowsWidth() || pt.y < m_rect.top || pt.y >= m_rect.bottom) {
+    if (pt.x < m_rect.left || pt.x >= m_rect.left + RowsWidth() || pt.y < m_rect.top
+        || pt.y >= m_rect.bottom) {
         return -1;
     }
     int index = m_top + (pt.y - m_rect.top) / kRowHeight;
@@ -133,7 +140,8 @@ void CComboBoxList::DrawRow(HDC hdc, int index, const CRect& row)
             StringFormat::FromDT(DT_RIGHT, DT_VCENTER, flags));
         text.right -= MRender::GetTextBounds(item.secondText, GetFont()).cx + kTextInset;
     }
-    MRender::DrawTextW(hdc, item.text, GetFont(), text, m_textColor, StringFormat::FromDT(DT_LEFT, DT_VCENTER, flags));
+    MRender::DrawTextW(
+        hdc, item.text, GetFont(), text, m_textColor, StringFormat::FromDT(DT_LEFT, DT_VCENTER, flags));
 }
 
 void CComboBoxList::DrawThumb(HDC hdc)

@@ -17,7 +17,10 @@ constexpr DWORD kStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDR
 
 } // namespace
 
-CComboBoxWnd::CComboBoxWnd(MObject* combo) : MPopupWnd(combo) { }
+CComboBoxWnd::CComboBoxWnd(MObject* combo)
+    : MPopupWnd(combo)
+{
+}
 
 CComboBoxWnd::~CComboBoxWnd() = default;
 
@@ -29,7 +32,8 @@ int CComboBoxWnd::DropDownHeight(int items)
 CRect CComboBoxWnd::PlaceDropDown(const CRect& combo, int items, const CRect& workArea)
 {
     int height = DropDownHeight(items);
-    CRect below(combo.left + kInsetLeft, combo.bottom + kGap, combo.right - kInsetRight, combo.bottom + kGap + height);
+    CRect below(combo.left + kInsetLeft, combo.bottom + kGap, combo.right - kInsetRight,
+        combo.bottom + kGap + height);
     if (below.bottom <= workArea.bottom) {
         return below;
     }
@@ -39,7 +43,8 @@ CRect CComboBoxWnd::PlaceDropDown(const CRect& combo, int items, const CRect& wo
 bool CComboBoxWnd::Open(HWND owner, const CRect& comboScreen, Options options)
 {
     m_options = std::move(options);
-    CRect rect = PlaceDropDown(comboScreen, static_cast<int>(m_options.items.size()), GetWorkAreaNear(comboScreen));
+    CRect rect
+        = PlaceDropDown(comboScreen, static_cast<int>(m_options.items.size()), GetWorkAreaNear(comboScreen));
     SetLayeredWindow(true);
     EnableWndDrag(false);
     // Like a menu: a press outside closes the drop-down (and goes no further), as does the
@@ -70,7 +75,10 @@ void CComboBoxWnd::InitUI(CRect client)
     SetFocusControl(list);
 }
 
-CComboBoxList* CComboBoxWnd::GetList() const { return static_cast<CComboBoxList*>(GetControl(kListID)); }
+CComboBoxList* CComboBoxWnd::GetList() const
+{
+    return static_cast<CComboBoxList*>(GetControl(kListID));
+}
 
 LRESULT CComboBoxWnd::OnMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM lParam)
 {

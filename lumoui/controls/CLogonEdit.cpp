@@ -48,8 +48,8 @@ CRect CLogonEdit::DefaultTextRect() const
 void CLogonEdit::DrawFrame(HDC hdc, int state, const CRect& dest)
 {
     ARGB border = m_border[std::clamp(state, 0, 2)];
-    MRender::DrawRoundRectange(hdc, dest.left, dest.top, dest.Width() - 1, dest.Height() - 1, kCornerDivisor, border,
-        1.0f, true, m_fill);
+    MRender::DrawRoundRectange(hdc, dest.left, dest.top, dest.Width() - 1, dest.Height() - 1, kCornerDivisor,
+        border, 1.0f, true, m_fill);
 }
 
 void CLogonEdit::DrawControl(HDC& hdc, CRect clip)

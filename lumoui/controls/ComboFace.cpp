@@ -20,8 +20,8 @@ void DrawFace(const MControlFont& control, HDC hdc, int state, const CRect& dest
     if (image && slice.cx > 0) {
         int slices = std::max(1, image->GetWidth() / slice.cx);
         int i = std::clamp(state, 0, slices - 1);
-        MRender::DrawImageFrameMID(hdc, image.get(), dest, i * slice.cx, 0, slice.cx, slice.cy, kEdgeLeft, kEdgeTop,
-            kEdgeRight, kEdgeBottom);
+        MRender::DrawImageFrameMID(hdc, image.get(), dest, i * slice.cx, 0, slice.cx, slice.cy, kEdgeLeft,
+            kEdgeTop, kEdgeRight, kEdgeBottom);
         return;
     }
     static constexpr ARGB kArrows[kStates] = { 0xFFC8C8C8, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF606060 };
@@ -32,7 +32,8 @@ void DrawFace(const MControlFont& control, HDC hdc, int state, const CRect& dest
     double cy = dest.top + dest.Height() / 2.0;
     ARGB c = kArrows[s];
     cairo_save(hdc);
-    cairo_set_source_rgba(hdc, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0, 1.0);
+    cairo_set_source_rgba(
+        hdc, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0, 1.0);
     cairo_move_to(hdc, cx - 5, cy - 2.5);
     cairo_line_to(hdc, cx + 5, cy - 2.5);
     cairo_line_to(hdc, cx, cy + 3.5);
@@ -62,7 +63,8 @@ void DrawCachedFace(MControlFont& control, HDC& hdc, int state)
             DrawFace(control, cache.GetDC(), i, CRect(i * w, 0, (i + 1) * w, h), back);
         }
     }
-    MRender::BitBlt(hdc, rect.left, rect.top, w, h, control.GetMemDC().GetSurface(), std::clamp(state, 0, 3) * w, 0);
+    MRender::BitBlt(
+        hdc, rect.left, rect.top, w, h, control.GetMemDC().GetSurface(), std::clamp(state, 0, 3) * w, 0);
 }
 
 } // namespace lumo::comboface

@@ -11,7 +11,10 @@ namespace {
 
 constexpr int kBreakWidth = 4;
 
-int Px(int pangoUnits) { return PANGO_PIXELS(pangoUnits); }
+int Px(int pangoUnits)
+{
+    return PANGO_PIXELS(pangoUnits);
+}
 
 } // namespace
 
@@ -22,8 +25,8 @@ EditLayout::~EditLayout()
     }
 }
 
-void EditLayout::Set(const std::string& text, const MFont& font, int wrapWidth, bool singleLine, size_t underlineFrom,
-    size_t underlineTo)
+void EditLayout::Set(const std::string& text, const MFont& font, int wrapWidth, bool singleLine,
+    size_t underlineFrom, size_t underlineTo)
 {
     if (underlineFrom >= underlineTo) {
         underlineFrom = underlineTo = 0;
@@ -122,7 +125,8 @@ size_t EditLayout::LineStart(size_t index) const
         return 0;
     }
     int line = 0;
-    pango_layout_index_to_line_x(m_layout, static_cast<int>(std::min(index, m_text.size())), FALSE, &line, nullptr);
+    pango_layout_index_to_line_x(
+        m_layout, static_cast<int>(std::min(index, m_text.size())), FALSE, &line, nullptr);
     PangoLayoutLine* l = pango_layout_get_line_readonly(m_layout, line);
     return l ? static_cast<size_t>(l->start_index) : 0;
 }
@@ -133,7 +137,8 @@ size_t EditLayout::LineEnd(size_t index) const
         return 0;
     }
     int line = 0;
-    pango_layout_index_to_line_x(m_layout, static_cast<int>(std::min(index, m_text.size())), FALSE, &line, nullptr);
+    pango_layout_index_to_line_x(
+        m_layout, static_cast<int>(std::min(index, m_text.size())), FALSE, &line, nullptr);
     PangoLayoutLine* l = pango_layout_get_line_readonly(m_layout, line);
     if (!l) {
         return m_text.size();
@@ -141,8 +146,8 @@ size_t EditLayout::LineEnd(size_t index) const
     size_t end = static_cast<size_t>(l->start_index + l->length);
     // A wrapped line ends before the space it broke at, so End stays on this line.
     bool wrapped = line + 1 < pango_layout_get_line_count(m_layout);
-    if (wrapped && end > static_cast<size_t>(l->start_index) && end <= m_text.size()
-        && m_text[end - 1] == ' ' && (end == m_text.size() || m_text[end] != '\n')) {
+    if (wrapped && end > static_cast<size_t>(l->start_index) && end <= m_text.size() && m_text[end - 1] == ' '
+        && (end == m_text.size() || m_text[end] != '\n')) {
         --end;
     }
     return end;
@@ -154,7 +159,8 @@ bool EditLayout::LineMove(size_t index, int dir, int x, size_t* out) const
         return false;
     }
     int line = 0;
-    pango_layout_index_to_line_x(m_layout, static_cast<int>(std::min(index, m_text.size())), FALSE, &line, nullptr);
+    pango_layout_index_to_line_x(
+        m_layout, static_cast<int>(std::min(index, m_text.size())), FALSE, &line, nullptr);
     int target = line + (dir < 0 ? -1 : 1);
     if (target < 0 || target >= pango_layout_get_line_count(m_layout)) {
         return false;
@@ -199,7 +205,8 @@ std::vector<CRect> EditLayout::RangeRects(size_t from, size_t to) const
             g_free(ranges);
         }
         // A selected line break shows as a small box after its line.
-        bool isBreak = static_cast<size_t>(lineEnd) < m_text.size() && m_text[static_cast<size_t>(lineEnd)] == '\n';
+        bool isBreak
+            = static_cast<size_t>(lineEnd) < m_text.size() && m_text[static_cast<size_t>(lineEnd)] == '\n';
         if (isBreak && static_cast<int>(from) <= lineEnd && static_cast<int>(to) > lineEnd) {
             int xe = 0;
             pango_layout_line_index_to_x(line, lineEnd, FALSE, &xe);
@@ -216,8 +223,8 @@ void EditLayout::Draw(HDC hdc, int x, int y, ARGB color) const
         return;
     }
     cairo_save(hdc);
-    cairo_set_source_rgba(hdc, ((color >> 16) & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, (color & 0xFF) / 255.0,
-        (color >> 24) / 255.0);
+    cairo_set_source_rgba(hdc, ((color >> 16) & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0,
+        (color & 0xFF) / 255.0, (color >> 24) / 255.0);
     cairo_move_to(hdc, x, y);
     pango_cairo_show_layout(hdc, m_layout);
     cairo_restore(hdc);

@@ -24,8 +24,8 @@ public:
     // wrapWidth > 0 wraps at that width (words first); singleLine shows line breaks as
     // characters. [underlineFrom, underlineTo) is drawn underlined (an input method's
     // composition).
-    void Set(const std::string& text, const MFont& font, int wrapWidth, bool singleLine, size_t underlineFrom = 0,
-        size_t underlineTo = 0);
+    void Set(const std::string& text, const MFont& font, int wrapWidth, bool singleLine,
+        size_t underlineFrom = 0, size_t underlineTo = 0);
     const std::string& GetText() const { return m_text; }
 
     // Width and height of the text; the height is at least one line.

@@ -14,7 +14,10 @@ namespace {
 
 constexpr int kWheelLines = 3;
 
-bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+bool KeyHeld(int vk)
+{
+    return (GetKeyState(vk) & 0x8000) != 0;
+}
 
 } // namespace
 
@@ -45,10 +48,22 @@ void InlineEditor::SetFont(const MFont& font)
     UpdateCaret();
 }
 
-void InlineEditor::SetTextColor(ARGB color) { m_textColor = color; }
-void InlineEditor::SetBackColor(ARGB color) { m_backColor = color; }
-void InlineEditor::SetSelectionColor(ARGB color) { m_selColor = color; }
-void InlineEditor::SetAlignment(UINT h) { m_align = h; }
+void InlineEditor::SetTextColor(ARGB color)
+{
+    m_textColor = color;
+}
+void InlineEditor::SetBackColor(ARGB color)
+{
+    m_backColor = color;
+}
+void InlineEditor::SetSelectionColor(ARGB color)
+{
+    m_selColor = color;
+}
+void InlineEditor::SetAlignment(UINT h)
+{
+    m_align = h;
+}
 
 void InlineEditor::SetPassword(uint32_t mask)
 {
@@ -187,10 +202,7 @@ bool InlineEditor::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM)
         if (cp >= 0x20 && cp != 0x7F) {
             std::string text;
             utf8::Append(text, cp);
-            Remember(UndoRun::Typing);
-            if (m_model.Insert(text)) {
-                Changed();
-            }
+            Edit(UndoRun::Typing, [&] { return m_model.Insert(text); });
         }
         return true;
     }
@@ -228,28 +240,59 @@ bool InlineEditor::OnKey(UINT vk)
     }
     bool ctrl = KeyHeld(VK_CONTROL);
     bool shift = KeyHeld(VK_SHIFT);
-    bool multi = m_model.IsMultiLine();
-    using Move = TextEditModel::Move;
     switch (vk) {
     case VK_TAB:
         return false;
     case VK_RETURN:
-        if (!multi) {
+        if (!m_model.IsMultiLine()) {
             End(EditEnd::Enter);
-        } else {
-            Remember(UndoRun::None);
-            if (m_model.Insert("\n")) {
-                Changed();
-            }
+            return true;
         }
+        Edit(UndoRun::None, [this] { return m_model.Insert("\n"); });
         return true;
     case VK_ESCAPE:
         End(EditEnd::Escape);
         return true;
+    case VK_BACK:
+        Edit(UndoRun::Deleting, [&] { return m_model.Backspace(ctrl); });
+        return true;
+    case VK_DELETE:
+        if (shift) {
+            Cut();
+        } else {
+            Edit(UndoRun::Deleting, [&] { return m_model.Delete(ctrl); });
+        }
+        return true;
+    case VK_INSERT:
+        if (ctrl) {
+            Copy();
+        } else if (shift) {
+            Paste();
+        }
+        return true;
+    default:
+        break;
+    }
+    if (OnMoveKey(vk, ctrl, shift)) {
+        return true;
+    }
+    if (ctrl) {
+        return OnShortcut(vk);
+    }
+    // Function keys stay with the dialog; everything else belongs to the typing.
+    return !(vk >= VK_F1 && vk <= VK_F24);
+}
+
+bool InlineEditor::OnMoveKey(UINT vk, bool ctrl, bool shift)
+{
+    using Move = TextEditModel::Move;
+    bool multi = m_model.IsMultiLine();
+    switch (vk) {
     case VK_LEFT:
     case VK_RIGHT: {
         bool left = vk == VK_LEFT;
-        m_model.MoveCaret(ctrl ? (left ? Move::WordLeft : Move::WordRight) : (left ? Move::Left : Move::Right), shift);
+        m_model.MoveCaret(
+            ctrl ? (left ? Move::WordLeft : Move::WordRight) : (left ? Move::Left : Move::Right), shift);
         CaretMoved();
         return true;
     }
@@ -278,37 +321,17 @@ bool InlineEditor::OnKey(UINT vk)
         CaretMoved();
         return true;
     }
-    case VK_BACK:
-        Remember(UndoRun::Deleting);
-        if (m_model.Backspace(ctrl)) {
-            Changed();
-        }
-        return true;
-    case VK_DELETE:
-        if (shift) {
-            Cut();
-        } else {
-            Remember(UndoRun::Deleting);
-            if (m_model.Delete(ctrl)) {
-                Changed();
-            }
-        }
-        return true;
-    case VK_INSERT:
-        if (ctrl) {
-            Copy();
-        } else if (shift) {
-            Paste();
-        }
-        return true;
     default:
-        break;
+        return false;
     }
-    if (ctrl) {
-        return OnShortcut(vk);
+}
+
+template <class F> void InlineEditor::Edit(UndoRun run, F&& change)
+{
+    Remember(run);
+    if (change()) {
+        Changed();
     }
-    // Function keys stay with the dialog; everything else belongs to the typing.
-    return !(vk >= VK_F1 && vk <= VK_F24);
 }
 
 bool InlineEditor::OnShortcut(UINT vk)
@@ -350,10 +373,7 @@ void InlineEditor::Cut()
         return;
     }
     Copy();
-    Remember(UndoRun::None);
-    if (m_model.DeleteSelection()) {
-        Changed();
-    }
+    Edit(UndoRun::None, [this] { return m_model.DeleteSelection(); });
 }
 
 void InlineEditor::Paste()
@@ -365,10 +385,7 @@ void InlineEditor::Paste()
     if (text.empty()) {
         return;
     }
-    Remember(UndoRun::None);
-    if (m_model.Insert(text)) {
-        Changed();
-    }
+    Edit(UndoRun::None, [&] { return m_model.Insert(text); });
 }
 
 void InlineEditor::Remember(UndoRun run)

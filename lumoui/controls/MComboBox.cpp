@@ -35,7 +35,8 @@ int MComboBox::AddItem(const std::string& text, long data, const std::string& se
     return InsertItem(-1, text, data, secondText, colour);
 }
 
-int MComboBox::InsertItem(int index, const std::string& text, long data, const std::string& secondText, ARGB colour)
+int MComboBox::InsertItem(
+    int index, const std::string& text, long data, const std::string& secondText, ARGB colour)
 {
     if (index < -1 || index >= GetItemCount()) {
         return -1;
@@ -74,7 +75,10 @@ void MComboBox::DelAllItems()
     UpdateControl(false);
 }
 
-std::string MComboBox::GetItemText(int index) const { return IsIndex(index) ? m_items[index].text : std::string(); }
+std::string MComboBox::GetItemText(int index) const
+{
+    return IsIndex(index) ? m_items[index].text : std::string();
+}
 
 bool MComboBox::SetItemText(int index, const std::string& text)
 {
@@ -99,17 +103,24 @@ bool MComboBox::SetItemData(int index, long data)
     return true;
 }
 
-long MComboBox::GetItemData(int index) const { return IsIndex(index) ? m_items[index].data : 0; }
+long MComboBox::GetItemData(int index) const
+{
+    return IsIndex(index) ? m_items[index].data : 0;
+}
 
 int MComboBox::FindData(long data) const
 {
-    auto it = std::find_if(m_items.begin(), m_items.end(), [&](const ComboItem& i) { return i.data == data; });
+    auto it
+        = std::find_if(m_items.begin(), m_items.end(), [&](const ComboItem& i) { return i.data == data; });
     return it == m_items.end() ? -1 : static_cast<int>(it - m_items.begin());
 }
 
 // Selection --------------------------------------------------------------------------------------------
 
-void MComboBox::ShowSelection() { SetTitle(IsIndex(m_curSel) ? m_items[m_curSel].text : std::string()); }
+void MComboBox::ShowSelection()
+{
+    SetTitle(IsIndex(m_curSel) ? m_items[m_curSel].text : std::string());
+}
 
 bool MComboBox::SetCurSel(int index)
 {
@@ -121,7 +132,10 @@ bool MComboBox::SetCurSel(int index)
     return true;
 }
 
-long MComboBox::GetCurData() const { return IsIndex(m_curSel) ? m_items[m_curSel].data : 0; }
+long MComboBox::GetCurData() const
+{
+    return IsIndex(m_curSel) ? m_items[m_curSel].data : 0;
+}
 
 bool MComboBox::SelectData(long data)
 {
@@ -224,7 +238,8 @@ void MComboBox::SetControlEnabled(bool enabled)
     UpdateControl(false);
 }
 
-// Input ------------------------------------------------------------------------------------------------------
+// Input
+// ------------------------------------------------------------------------------------------------------
 
 bool MComboBox::OnControlMouseMove(UINT, CPoint pt)
 {

@@ -55,7 +55,10 @@ std::string MEdit::GetControlTitle()
     return m_title;
 }
 
-std::string MEdit::GetEditText() const { return IsEditing() ? m_editor.GetText() : m_title; }
+std::string MEdit::GetEditText() const
+{
+    return IsEditing() ? m_editor.GetText() : m_title;
+}
 
 void MEdit::SetEditText(const std::string& text)
 {
@@ -70,8 +73,14 @@ void MEdit::SetEditText(const std::string& text)
 
 // Rules and look --------------------------------------------------------------------------------------
 
-void MEdit::SetLimitText(int limit) { m_editor.Model().SetLimit(limit); }
-void MEdit::SetNumberOnly(bool on) { m_editor.Model().SetNumberOnly(on); }
+void MEdit::SetLimitText(int limit)
+{
+    m_editor.Model().SetLimit(limit);
+}
+void MEdit::SetNumberOnly(bool on)
+{
+    m_editor.Model().SetNumberOnly(on);
+}
 
 void MEdit::SetReadOnly(bool on)
 {
@@ -101,7 +110,10 @@ void MEdit::EnableMultLine(bool on)
     UpdateControl(false);
 }
 
-void MEdit::SetEditBKColor(COLORREF color) { m_editBack = color; }
+void MEdit::SetEditBKColor(COLORREF color)
+{
+    m_editBack = color;
+}
 
 void MEdit::SetTipInfo(const std::string& tip)
 {
@@ -177,7 +189,10 @@ void MEdit::ShowEdit()
     SendMessageW(NOTIFY_EDITBEGIN, 0, 0);
 }
 
-void MEdit::HideEdit() { m_editor.End(EditEnd::Closed); }
+void MEdit::HideEdit()
+{
+    m_editor.End(EditEnd::Closed);
+}
 
 void MEdit::OnEditorChanged(InlineEditor& editor)
 {
@@ -340,7 +355,8 @@ bool MEdit::OnControlLButtonDown(UINT flags, CPoint pt)
     if (IsEditing()) {
         // Presses anywhere in the field place the caret, the margins included.
         CRect text = m_editor.GetRect();
-        CPoint inside(std::clamp(pt.x, text.left, text.right - 1), std::clamp(pt.y, text.top, text.bottom - 1));
+        CPoint inside(
+            std::clamp(pt.x, text.left, text.right - 1), std::clamp(pt.y, text.top, text.bottom - 1));
         m_editor.OnLButtonDown(flags, inside);
         m_pressed = false;
         return true;

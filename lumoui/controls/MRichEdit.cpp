@@ -39,9 +39,15 @@ void MRichEdit::SetControlTitle(const std::string& title)
     m_title = m_editor.GetText();
 }
 
-std::string MRichEdit::GetControlTitle() { return m_title; }
+std::string MRichEdit::GetControlTitle()
+{
+    return m_title;
+}
 
-void MRichEdit::SetReadOnly(bool on) { m_editor.Model().SetReadOnly(on); }
+void MRichEdit::SetReadOnly(bool on)
+{
+    m_editor.Model().SetReadOnly(on);
+}
 
 void MRichEdit::SetBackColor(ARGB back)
 {
@@ -55,7 +61,10 @@ void MRichEdit::SetBorderColor(ARGB border)
     UpdateControl(true);
 }
 
-void MRichEdit::SetSel(int start, int end) { m_editor.SetSel(start, end); }
+void MRichEdit::SetSel(int start, int end)
+{
+    m_editor.SetSel(start, end);
+}
 
 bool MRichEdit::ReplaceSel(const std::string& text)
 {
@@ -161,9 +170,15 @@ bool MRichEdit::OnControlLButtonUp(UINT flags, CPoint pt)
     return pressed;
 }
 
-bool MRichEdit::OnControlScroll(bool, UINT down, CPoint) { return m_editor.OnScroll(down != 0); }
+bool MRichEdit::OnControlScroll(bool, UINT down, CPoint)
+{
+    return m_editor.OnScroll(down != 0);
+}
 
-void MRichEdit::OnEditorChanged(InlineEditor& editor) { m_title = editor.GetText(); }
+void MRichEdit::OnEditorChanged(InlineEditor& editor)
+{
+    m_title = editor.GetText();
+}
 
 void MRichEdit::OnEditorEnded(InlineEditor& editor, EditEnd)
 {

@@ -10,7 +10,10 @@ namespace utf8 {
 
 namespace {
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
 
 } // namespace
 
@@ -82,11 +85,15 @@ constexpr uint32_t kZeroWidthJoiner = 0x200D;
 // of one.
 bool ExtendsPrevious(uint32_t cp)
 {
-    return g_unichar_ismark(static_cast<gunichar>(cp)) || cp == kZeroWidthJoiner || (cp >= 0xFE00 && cp <= 0xFE0F)
-        || (cp >= 0x1F3FB && cp <= 0x1F3FF) || (cp >= 0xE0020 && cp <= 0xE007F) || (cp >= 0xE0100 && cp <= 0xE01EF);
+    return g_unichar_ismark(static_cast<gunichar>(cp)) || cp == kZeroWidthJoiner
+        || (cp >= 0xFE00 && cp <= 0xFE0F) || (cp >= 0x1F3FB && cp <= 0x1F3FF)
+        || (cp >= 0xE0020 && cp <= 0xE007F) || (cp >= 0xE0100 && cp <= 0xE01EF);
 }
 
-bool IsWordChar(uint32_t cp) { return cp == '_' || g_unichar_isalnum(static_cast<gunichar>(cp)); }
+bool IsWordChar(uint32_t cp)
+{
+    return cp == '_' || g_unichar_isalnum(static_cast<gunichar>(cp));
+}
 
 size_t PrevCodePoint(const std::string& text, size_t offset)
 {
@@ -130,7 +137,10 @@ void TextEditModel::SetText(const std::string& text)
     m_caret = m_anchor = m_text.size();
 }
 
-int TextEditModel::Length() const { return utf8::Count(m_text); }
+int TextEditModel::Length() const
+{
+    return utf8::Count(m_text);
+}
 
 size_t TextEditModel::PrevStop(size_t offset) const
 {
@@ -281,7 +291,8 @@ std::string TextEditModel::Filter(const std::string& input) const
             }
             cp = '\n';
         }
-        bool control = (cp < 0x20 && !(m_multiLine && (cp == '\n' || cp == '\t'))) || (cp >= 0x7F && cp < 0xA0);
+        bool control
+            = (cp < 0x20 && !(m_multiLine && (cp == '\n' || cp == '\t'))) || (cp >= 0x7F && cp < 0xA0);
         if (control) {
             continue;
         }
@@ -338,7 +349,10 @@ bool TextEditModel::Erase(size_t from, size_t to)
     return true;
 }
 
-bool TextEditModel::DeleteSelection() { return HasSelection() && Erase(SelStart(), SelEnd()); }
+bool TextEditModel::DeleteSelection()
+{
+    return HasSelection() && Erase(SelStart(), SelEnd());
+}
 
 bool TextEditModel::Backspace(bool word)
 {

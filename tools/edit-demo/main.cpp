@@ -65,21 +65,24 @@ public:
         logon->SetTipInfo("User name");
         logon->SetLogoImage("icon/icon_home.png", 1);
         CreateControl("MRichEdit", kRich, CRect(20, 318, 300, 440),
-            "A text box of several lines.\nLong lines wrap at the right edge of the box, and the wheel scrolls "
+            "A text box of several lines.\nLong lines wrap at the right edge of the box, and the wheel "
+            "scrolls "
             "when the text is taller than the box.\n中文也可以。",
             1, 1);
 
-        auto* combo = static_cast<MComboBox*>(CreateControl("MComboBox", kCombo, CRect(340, 20, 600, 50), nullptr, 1, 1));
+        auto* combo = static_cast<MComboBox*>(
+            CreateControl("MComboBox", kCombo, CRect(340, 20, 600, 50), nullptr, 1, 1));
         combo->SetImage("img_combobox.png", 4);
         for (const char* name : { "English", "中文 (简体)", "Deutsch" }) {
             combo->AddItem(name);
         }
         combo->SetCurSel(1);
-        auto* longCombo
-            = static_cast<MComboBox*>(CreateControl("MComboBox", kLongCombo, CRect(340, 62, 600, 92), nullptr, 1, 1));
+        auto* longCombo = static_cast<MComboBox*>(
+            CreateControl("MComboBox", kLongCombo, CRect(340, 62, 600, 92), nullptr, 1, 1));
         longCombo->SetImage("img_combobox.png", 4);
         for (int i = 1; i <= 12; ++i) {
-            longCombo->AddItem("Profile " + std::to_string(i), i, i % 3 == 0 ? "saved" : "", i == 2 ? 0xFFE04040 : 0);
+            longCombo->AddItem(
+                "Profile " + std::to_string(i), i, i % 3 == 0 ? "saved" : "", i == 2 ? 0xFFE04040 : 0);
         }
         longCombo->SetCurSel(0);
         auto* colour = new CColorCombo(this, kColour, CRect(340, 104, 460, 134), 1, 1);

@@ -20,7 +20,7 @@ struct ComboItem {
     std::string secondText;
     ARGB colour = 0; // drawn as a swatch before the text when not fully transparent
     long data = 0;
-    CRect rect;      // where the row was drawn last (window coordinates)
+    CRect rect; // where the row was drawn last (window coordinates)
 };
 
 class CComboBoxList : public MControlFont {

@@ -31,7 +31,7 @@ public:
         MFont font;
         ARGB textColor = 0xFFFFFFFF;
         std::string backImage; // nine-grid background from the skin folder; empty = colours
-        UINT scrollResID = 0;  // 0 = the toolkit's own
+        UINT scrollResID = 0; // 0 = the toolkit's own
     };
     // Creates and shows the drop-down for a combo at `comboScreen`. False when the window
     // cannot be made.

@@ -52,10 +52,10 @@ class InlineEditor;
 class MControl;
 
 enum class EditEnd {
-    Enter,     // Enter in a single-line editor
-    Escape,    // the user backed out; the host decides whether to keep the text
+    Enter, // Enter in a single-line editor
+    Escape, // the user backed out; the host decides whether to keep the text
     FocusLost, // the host or the window lost the keyboard focus
-    Closed,    // End() by the program
+    Closed, // End() by the program
 };
 
 class InlineEditorListener {
@@ -135,6 +135,7 @@ public:
 
 private:
     bool OnKey(UINT vk);
+    bool OnMoveKey(UINT vk, bool ctrl, bool shift);
     bool OnShortcut(UINT vk);
     void Copy();
     void Cut();
@@ -142,6 +143,8 @@ private:
     void Undo();
     enum class UndoRun { None, Typing, Deleting };
     void Remember(UndoRun run);
+    // Remembers the undo step, runs `change` and reports a change when it returns true.
+    template <class F> void Edit(UndoRun run, F&& change);
     void Changed();
     void CaretMoved();
     void Refresh();

@@ -8,9 +8,9 @@
 //   items: text, second text, colour (a swatch in the drop-down, 0 = none), data
 
 #include "lumoui/CComboBoxList.h"
-#include "lumoui/PressStates.h"
 #include "lumoui/ControlFactory.h"
 #include "lumoui/MControlFont.h"
+#include "lumoui/PressStates.h"
 
 #include <memory>
 #include <string>
@@ -31,8 +31,8 @@ public:
         ARGB colour = 0);
     // Inserts before `index` (-1 appends); -1 for an index below -1 or beyond the last item.
     // The selected item stays selected.
-    int InsertItem(int index, const std::string& text, long data = 0, const std::string& secondText = std::string(),
-        ARGB colour = 0);
+    int InsertItem(int index, const std::string& text, long data = 0,
+        const std::string& secondText = std::string(), ARGB colour = 0);
     // False for a bad index; deleting the selected item clears the selection and the text.
     bool DeleteItem(int index);
     // Deletes every item, clears selection and text, repaints.

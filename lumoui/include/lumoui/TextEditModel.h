@@ -18,12 +18,12 @@ namespace lumo {
 class TextEditModel {
 public:
     enum class Move {
-        Left,      // one caret stop
+        Left, // one caret stop
         Right,
-        WordLeft,  // to the start of the word before the caret
+        WordLeft, // to the start of the word before the caret
         WordRight, // past the end of the word after the caret
-        Start,     // start of the text
-        End,       // end of the text
+        Start, // start of the text
+        End, // end of the text
     };
 
     // Rules ----------------------------------------------------------------------------------

@@ -29,7 +29,10 @@ protected:
         GetWindowRect(hwnd, &r);
         return r;
     }
-    static HWND DropDownOf(MComboBox* box) { return box->GetDropDown() ? box->GetDropDown()->GetSafeHwnd() : nullptr; }
+    static HWND DropDownOf(MComboBox* box)
+    {
+        return box->GetDropDown() ? box->GetDropDown()->GetSafeHwnd() : nullptr;
+    }
 };
 
 TEST_F(ComboTest, ItemsAndSelection)
@@ -106,8 +109,10 @@ TEST_F(ComboTest, DropDownGoesAboveWhenBelowWouldLeaveTheWorkArea)
     Click(m_hwnd, 50, 115);
     ASSERT_TRUE(box->IsOpen());
     EXPECT_EQ(WindowRectOf(DropDownOf(box)), CRect(110, 1000 - 2 - 102, 310, 998));
-    EXPECT_EQ(CComboBoxWnd::PlaceDropDown(CRect(0, 0, 100, 30), 5, CRect(0, 0, 800, 194)), CRect(4, 32, 94, 194));
-    EXPECT_EQ(CComboBoxWnd::PlaceDropDown(CRect(0, 0, 100, 30), 5, CRect(0, 0, 800, 193)), CRect(0, -164, 100, -2));
+    EXPECT_EQ(
+        CComboBoxWnd::PlaceDropDown(CRect(0, 0, 100, 30), 5, CRect(0, 0, 800, 194)), CRect(4, 32, 94, 194));
+    EXPECT_EQ(
+        CComboBoxWnd::PlaceDropDown(CRect(0, 0, 100, 30), 5, CRect(0, 0, 800, 193)), CRect(0, -164, 100, -2));
 }
 
 TEST_F(ComboTest, ClickingARowSelectsItNotifiesOnceAndCloses)

@@ -19,7 +19,10 @@ protected:
         ControlTest::SetUp();
         OpenDialog();
     }
-    MEdit* AddEdit(UINT id, CRect rect, const char* title = "") { return Add<MEdit>("MEdit", id, rect, title); }
+    MEdit* AddEdit(UINT id, CRect rect, const char* title = "")
+    {
+        return Add<MEdit>("MEdit", id, rect, title);
+    }
 };
 
 TEST_F(EditTest, ClickTypeAndEnterSendBeginChangeAndEnd)
@@ -174,7 +177,8 @@ TEST_F(EditTest, PasswordShowsMaskCharactersAndKeepsTheTextOffTheClipboard)
     int differences = 0;
     for (int y = 10; y < 40; ++y) {
         for (int x = 10; x < 210; ++x) {
-            ASSERT_EQ(headless::GetPixel(m_hwnd, x, y), headless::GetPixel(m_hwnd, x, y + 40)) << x << "," << y;
+            ASSERT_EQ(headless::GetPixel(m_hwnd, x, y), headless::GetPixel(m_hwnd, x, y + 40))
+                << x << "," << y;
             differences += headless::GetPixel(m_hwnd, x, y) != headless::GetPixel(m_hwnd, x, y + 80);
         }
     }

@@ -8,7 +8,7 @@ using Move = TextEditModel::Move;
 namespace {
 
 // "añb中😀c" with a decomposed accent (n + U+0303) and a four-byte emoji.
-const std::string kMixed = "a" "n\xCC\x83" "b" "\xE4\xB8\xAD" "\xF0\x9F\x98\x80" "c";
+const std::string kMixed = "an\u0303b\u4E2D\U0001F600c";
 
 TEST(TextEditModel, CaretStepsOverWholeCharactersOfMultiByteText)
 {
@@ -33,7 +33,7 @@ TEST(TextEditModel, SelectionAcrossMultiByteTextAndCodePointIndexes)
     TextEditModel m;
     m.SetText(kMixed);
     m.SetSel(3, 5); // b and 中
-    EXPECT_EQ(m.GetSelectedText(), "b\xE4\xB8\xAD");
+    EXPECT_EQ(m.GetSelectedText(), "b\u4E2D");
     int start = 0;
     int end = 0;
     m.GetSel(start, end);
@@ -41,7 +41,7 @@ TEST(TextEditModel, SelectionAcrossMultiByteTextAndCodePointIndexes)
     EXPECT_EQ(end, 5);
     // Shift+Right extends from the caret; Left without Shift collapses to the start.
     m.MoveCaret(Move::Right, true);
-    EXPECT_EQ(m.GetSelectedText(), "b\xE4\xB8\xAD\xF0\x9F\x98\x80");
+    EXPECT_EQ(m.GetSelectedText(), "b\u4E2D\U0001F600");
     m.MoveCaret(Move::Left, false);
     EXPECT_FALSE(m.HasSelection());
     EXPECT_EQ(m.GetCaret(), 4u);
@@ -58,11 +58,11 @@ TEST(TextEditModel, BackspaceAndDeleteRemoveWholeCharacters)
     m.SetText(kMixed);
     EXPECT_TRUE(m.Backspace());
     EXPECT_TRUE(m.Backspace()); // the emoji, all four bytes
-    EXPECT_EQ(m.GetText(), "an\xCC\x83" "b\xE4\xB8\xAD");
+    EXPECT_EQ(m.GetText(), "an\u0303b\u4E2D");
     m.MoveCaret(Move::Start, false);
     m.MoveCaret(Move::Right, false);
     EXPECT_TRUE(m.Delete()); // n with its accent
-    EXPECT_EQ(m.GetText(), "ab\xE4\xB8\xAD");
+    EXPECT_EQ(m.GetText(), "ab\u4E2D");
     m.MoveCaret(Move::Start, false);
     EXPECT_FALSE(m.Backspace());
     m.MoveCaret(Move::End, false);
@@ -104,9 +104,9 @@ TEST(TextEditModel, InsertFollowsTheRules)
         { "digits only takes digits", 0, true, false, "1", "23", "123" },
         { "digits only refuses mixed text whole", 0, true, false, "1", "2a3", "1" },
         { "single line stops at a line break", 0, false, false, "", "one\r\ntwo", "one" },
-        { "control characters are dropped", 0, false, false, "", "a\x01" "b\x7F" "c", "abc" },
+        { "control characters are dropped", 0, false, false, "", "a\001b\177c", "abc" },
         { "multi-line keeps breaks as LF", 0, false, true, "", "one\r\ntwo\rthree", "one\ntwo\nthree" },
-        { "broken UTF-8 becomes a replacement", 0, false, false, "", "a\xFF" "b", "a\xEF\xBF\xBD" "b" },
+        { "broken UTF-8 becomes a replacement", 0, false, false, "", "a\377b", "a\uFFFDb" },
     };
     for (const Case& c : cases) {
         TextEditModel m;
