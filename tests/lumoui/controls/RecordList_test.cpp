@@ -205,10 +205,13 @@ TEST_F(RecordListTest, DelayEditEndings)
         { "escape keeps the delay", {}, "55", VK_ESCAPE, 100, false },
         { "letters are refused", {}, "4x2", VK_RETURN, 42, true },
     };
+    CRecordList* list = nullptr;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        m_page->RemoveAllControl();
-        CRecordList* list = MakeList(1);
+        if (list) {
+            m_page->RemoveControl(list);
+        }
+        list = MakeList(1);
         Click(kDelayX, RowY(0));
         ASSERT_TRUE(list->IsEditing());
         for (int i = 0; i < 3; ++i) {
