@@ -1,6 +1,7 @@
 #include "MainWndRig.h"
 
 #include "device/TaskCodes.h"
+#include "lumoui/CDeviceCtrl.h"
 #include "lumoui/CImageButton.h"
 #include "lumoui/MComboBox.h"
 #include "lumoui/MTabCtrl.h"
@@ -114,6 +115,32 @@ TEST_F(KeyboardDlgTest, TabSwitchingSetsCaptionPageAndTabBar)
         EXPECT_EQ(Shown(ctl::kTabBackground), c.barShown);
         EXPECT_EQ(Shown(ctl::kVersion), !c.barShown);
     }
+}
+
+TEST_F(KeyboardDlgTest, ChoosingAModelOnTheHomePage)
+{
+    Open();
+    RunTasks();
+    TabBar()->SetSelectItem(0);
+    Pump();
+    ASSERT_FALSE(Shown(ctl::kTabBar));
+    auto* devices = dynamic_cast<lumo::CDeviceCtrl*>(Control(ctl::kDeviceList));
+    ASSERT_NE(devices, nullptr);
+    ASSERT_EQ(devices->GetCurDeviceType(), 201);
+
+    // The model already loaded: the pages come back, nothing is queued.
+    EXPECT_EQ(Notify(ctl::kDeviceList, lumo::NOTIFY_PRESS), 1);
+    Pump();
+    EXPECT_TRUE(Shown(ctl::kTabBar));
+    EXPECT_EQ(m_dlg->GetCurrentPage(), 1);
+    EXPECT_TRUE(m_dlg->GetTaskQueue().IsEmpty());
+
+    // Another model queues task 4, which the worker drops: the description stays.
+    devices->SetDeviceState(101, 1);
+    EXPECT_EQ(Notify(ctl::kDeviceList, lumo::NOTIFY_PRESS), 1);
+    EXPECT_EQ(m_dlg->GetTaskQueue().PeekFirst(), 4);
+    RunTasks();
+    EXPECT_EQ(m_dlg->GetCurrentDeviceType(), 201);
 }
 
 TEST_F(KeyboardDlgTest, CloseButtonFollowsExitMode)
