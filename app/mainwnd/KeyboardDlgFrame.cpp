@@ -240,11 +240,12 @@ lumo::LRESULT KeyboardDlg::OnTabClick(int index)
         SetPageCaption(0, {});
         Show(f.tabBar, false);
         Show(f.tabBackground, false);
-        return 1;
+    } else {
+        SetPageCaption(tab->caption, tab->icon);
+        if (tab->id == ctl::kTabLight)
+            m_lightPage.ReloadModeList();
     }
-    SetPageCaption(tab->caption, tab->icon);
-    if (tab->id == ctl::kTabLight)
-        m_lightPage.ReloadModeList();
+    ReportState();
     return 1;
 }
 
@@ -266,6 +267,7 @@ lumo::LRESULT KeyboardDlg::OnChooseModel()
     Show(f.tabBar, true);
     Show(f.tabBackground, true);
     Show(f.captionBar, true);
+    ReportState();
     if (f.tabBar && GetCurrentDeviceType() < 300)
         f.tabBar->SetSelectItem(1);
     const int chosen = home.devices ? home.devices->GetCurDeviceType() : 0;
