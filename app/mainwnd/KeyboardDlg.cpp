@@ -94,6 +94,8 @@ bool KeyboardDlg::OnInitDialog()
 {
     MDialog::OnInitDialog();
     m_windowHandle.store(GetSafeHwnd());
+    // Centred before anything can show a box over it.
+    CenterWindow();
     // The first show told the window its size before its controls existed.
     UISize(m_client);
 
