@@ -1,5 +1,6 @@
 #include "mainwnd/KeyPage.h"
 
+#include "keys/KeyPageBinding.h"
 #include "lumoui/CArea.h"
 #include "lumoui/CImageButton.h"
 #include "lumoui/DListBox.h"
@@ -9,6 +10,7 @@
 #include "mainwnd/ControlIds.h"
 #include "mainwnd/KeyboardDef.h"
 #include "mainwnd/PageKit.h"
+#include "profiles/ProfileListBinding.h"
 
 #include <array>
 
@@ -37,8 +39,11 @@ constexpr std::array<std::pair<int, int>, 18> kChooserDescriptions { { { 232, 27
 KeyPage::KeyPage(KeyboardDlg& dlg, KeyPageControls& controls)
     : m_dlg(dlg)
     , m_c(controls)
+    , m_binding(std::make_unique<KeyPageBinding>(dlg, controls))
 {
 }
+
+KeyPage::~KeyPage() = default;
 
 void KeyPage::Build(lumo::MTabLayout* page)
 {
@@ -101,22 +106,35 @@ void KeyPage::RefreshTexts()
 
 // --- Feature entry points ---------------------------------------------------------------------
 
-void KeyPage::Reload() { }
-lumo::LRESULT KeyPage::OnPicture(UINT, lumo::WPARAM, lumo::LPARAM) { return 0; }
-lumo::LRESULT KeyPage::OnChooser(UINT, lumo::WPARAM, lumo::LPARAM) { return 0; }
-lumo::LRESULT KeyPage::OnMenuCommand(lumo::LPARAM) { return 0; }
+// The assignment and profile work lives in the bindings (keys/, profiles/).
+void KeyPage::Reload() { m_binding->Reload(); }
+lumo::LRESULT KeyPage::OnPicture(UINT code, lumo::WPARAM wParam, lumo::LPARAM lParam)
+{
+    return m_binding->OnPicture(code, wParam, lParam);
+}
+lumo::LRESULT KeyPage::OnChooser(UINT code, lumo::WPARAM wParam, lumo::LPARAM lParam)
+{
+    return m_binding->OnChooser(code, wParam, lParam);
+}
+lumo::LRESULT KeyPage::OnMenuCommand(lumo::LPARAM item) { return m_binding->OnMenuCommand(item); }
 
 ProfileList::ProfileList(KeyboardDlg& dlg, KeyPageControls& controls)
     : m_dlg(dlg)
     , m_c(controls)
+    , m_binding(std::make_unique<ProfileListBinding>(dlg, controls))
 {
 }
 
-void ProfileList::Reload() { }
-lumo::LRESULT ProfileList::OnList(UINT, lumo::WPARAM, lumo::LPARAM) { return 0; }
-lumo::LRESULT ProfileList::OnAdd() { return 0; }
-lumo::LRESULT ProfileList::OnDelete() { return 0; }
-lumo::LRESULT ProfileList::OnRename() { return 0; }
+ProfileList::~ProfileList() = default;
+
+void ProfileList::Reload() { m_binding->Reload(); }
+lumo::LRESULT ProfileList::OnList(UINT code, lumo::WPARAM wParam, lumo::LPARAM lParam)
+{
+    return m_binding->OnList(code, wParam, lParam);
+}
+lumo::LRESULT ProfileList::OnAdd() { return m_binding->OnAdd(); }
+lumo::LRESULT ProfileList::OnDelete() { return m_binding->OnDelete(); }
+lumo::LRESULT ProfileList::OnRename() { return m_binding->OnRename(); }
 lumo::LRESULT ProfileList::OnImport() { return 0; }
 lumo::LRESULT ProfileList::OnExport() { return 0; }
 

@@ -2,10 +2,11 @@
 
 // KeyPage - the key page: the profile toolbar and list on the left, the keyboard picture and
 // the key chooser on the right. The profile controls' notifications go to ProfileList; the
-// picture's, the chooser's and the key menu's come here. Key assignment fills these entry
-// points; until then they do nothing and return 0.
+// picture's, the chooser's and the key menu's come here and go on to KeyPageBinding (keys/).
 
 #include "lumoui/Types.h"
+
+#include <memory>
 
 namespace lumo {
 class MTabLayout;
@@ -14,11 +15,14 @@ class MTabLayout;
 namespace clavora {
 
 class KeyboardDlg;
+class KeyPageBinding;
+class ProfileListBinding;
 struct KeyPageControls;
 
 class KeyPage {
 public:
     KeyPage(KeyboardDlg& dlg, KeyPageControls& controls);
+    ~KeyPage();
 
     void Build(lumo::MTabLayout* page);
     void Layout(const lumo::CRect& client);
@@ -40,14 +44,16 @@ private:
     KeyboardDlg& m_dlg;
     KeyPageControls& m_c;
     lumo::CRect m_pictureRect;
+    std::unique_ptr<KeyPageBinding> m_binding;
 };
 
 // ProfileList - the profile buttons and list of the key page: add, delete, rename (profiles),
-// import, export (exchange files) and the list's own events. Profile management fills these;
-// until then they do nothing and return 0.
+// import, export (exchange files) and the list's own events. Profile management is done by
+// ProfileListBinding (profiles/); import and export do nothing yet and return 0.
 class ProfileList {
 public:
     ProfileList(KeyboardDlg& dlg, KeyPageControls& controls);
+    ~ProfileList();
 
     // Fills the list from the store and makes a profile current.
     void Reload();
@@ -61,6 +67,7 @@ public:
 private:
     KeyboardDlg& m_dlg;
     KeyPageControls& m_c;
+    std::unique_ptr<ProfileListBinding> m_binding;
 };
 
 } // namespace clavora

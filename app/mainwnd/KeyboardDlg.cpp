@@ -244,6 +244,11 @@ bool KeyboardDlg::Post(lumo::UINT message, lumo::WPARAM wParam, lumo::LPARAM lPa
     return lumo::PostMessageW(m_windowHandle.load(), message, wParam, lParam);
 }
 
+DataStore& KeyboardDlg::GetStore()
+{
+    return m_services.Store();
+}
+
 void KeyboardDlg::QueueTask(int code)
 {
     m_tasks.Append(code);

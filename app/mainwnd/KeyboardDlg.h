@@ -44,6 +44,7 @@
 
 namespace clavora {
 
+class DataStore;
 class DevicePresence;
 class DeviceWorker;
 class KeyFilter;
@@ -111,6 +112,7 @@ public:
     const std::set<int>& GetMediaKeys() const { return m_mediaKeys; }
     TaskQueue& GetTaskQueue() { return m_tasks; }
     MacroPlayQueue& GetMacroPlayQueue() { return m_macroQueue; }
+    DataStore& GetStore();
     bool IsInterfaceFound() const { return m_interfaceFound; }
     int GetConnectionMode() const { return m_connectionMode; }
     KeyPage& GetKeyPage() { return m_keyPage; }

@@ -283,7 +283,7 @@ TEST_F(KeyboardDlgTest, RoutingResults)
         { ctl::kClose, lumo::NOTIFY_PRESS, 0 },
         { ctl::kBrightnessLabel, lumo::NOTIFY_CLICK, 0 },
         // Features still to come answer 0.
-        { ctl::kProfileAdd, lumo::NOTIFY_CLICK, 0 },
+        { ctl::kProfileImport, lumo::NOTIFY_CLICK, 0 },
         { ctl::kMacroList, lumo::NOTIFY_RCLICK, 0 },
     };
     for (const Case& c : cases)
