@@ -44,31 +44,24 @@ bool IsMouseMessage(UINT msg)
     }
 }
 
+// True when `inner` is `outer` or lies inside it (a child of a child...).
+bool IsWithin(const MControl* inner, const MControl* outer)
+{
+    for (const MControl* c = inner; c;) {
+        if (c == outer) {
+            return true;
+        }
+        c = dynamic_cast<const MControl*>(c->GetParantObject());
+    }
+    return false;
+}
+
 // WM_KILLFOCUS is among them so that an editor inside a container also hears that the
 // window lost the keyboard and can end its edit.
 bool IsTextInputMessage(UINT msg)
 {
     return msg == WM_CHAR || msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN || msg == WM_IME_STARTCOMPOSITION
         || msg == WM_IME_COMPOSITION || msg == WM_IME_ENDCOMPOSITION || msg == WM_KILLFOCUS;
-}
-
-// Whether `control` is a descendant of `container`.
-bool IsInside(const MControl* control, const MControl* container)
-{
-    if (!container) {
-        return false;
-    }
-    for (MObject* owner = control->GetParantObject(); owner;) {
-        auto* c = dynamic_cast<MControl*>(owner);
-        if (!c) {
-            return false;
-        }
-        if (c == container) {
-            return true;
-        }
-        owner = c->GetParantObject();
-    }
-    return false;
 }
 
 } // namespace
@@ -263,9 +256,10 @@ void PaintManager::OnButtonDown(UINT msg, UINT flags, CPoint pt)
         }
         return;
     }
-    // The focused child of the pressed control keeps the focus until the routing below
-    // gives it to whatever the press hits.
-    bool focusInside = m_focus && IsInside(m_focus, hover);
+    // A press on the container that holds the focused control leaves the focus alone: the
+    // container's routing keeps it or moves it to whatever child the press reaches. Taking it
+    // away first would end a child's open editor on every press, even one inside the editor.
+    bool focusInside = takes && m_focus && IsWithin(m_focus, hover);
     if (m_focus && m_focus != hover && !focusInside) {
         SetFocusControl(nullptr);
     }

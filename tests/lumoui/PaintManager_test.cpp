@@ -189,6 +189,24 @@ TEST_F(PaintManagerTest, TabCyclesFocusThroughTabStopsAndWraps)
     EXPECT_FALSE(m_dlg->PreTranslateMessage(&tab)) << "focus did not change: not consumed";
 }
 
+TEST_F(PaintManagerTest, PressesInsideAContainerKeepTheFocusedChildFocused)
+{
+    HWND h = Open();
+    TestControl* box = m_dlg->Add(1, CRect(0, 0, 200, 200));
+    auto* child = static_cast<TestControl*>(box->CreateChild("CTestControl", 5, CRect(10, 10, 60, 60)));
+    headless::Click(h, 20, 20);
+    Flush();
+    ASSERT_EQ(Pm().GetFocusControl(), child);
+    headless::Click(h, 30, 30);
+    Flush();
+    EXPECT_EQ(child->m_focusGained, 1) << "the focus never left the child (an open editor would have ended)";
+    EXPECT_TRUE(child->IsFocused());
+    headless::Click(h, 150, 150);
+    Flush();
+    EXPECT_EQ(Pm().GetFocusControl(), box);
+    EXPECT_FALSE(child->IsFocused());
+}
+
 TEST_F(PaintManagerTest, ControlTimersRestartOnlyWhenKilled)
 {
     HWND h = Open();

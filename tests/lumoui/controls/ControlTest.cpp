@@ -7,18 +7,12 @@ namespace lumotest {
 
 using namespace lumo;
 
-namespace {
-
-const CRect kDefaultDialog(0, 0, 400, 300);
-
-} // namespace
-
 void ControlTest::SetUp()
 {
     LumoTest::SetUp();
     m_dlg = std::make_unique<TestDialog>();
-    m_hwnd = m_dlg->Open(kDefaultDialog);
-    m_dialogRect = kDefaultDialog;
+    m_hwnd = m_dlg->Open(m_windowRect);
+    m_dialogRect = m_windowRect;
     Flush();
 }
 

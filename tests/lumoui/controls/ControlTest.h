@@ -63,6 +63,8 @@ protected:
     const TestDialog::Note* LastNote(lumo::UINT id, lumo::UINT code) const;
     void ClearNotes() { m_dlg->m_notes.clear(); }
 
+    // The test dialog's size; a fixture may change it before SetUp runs.
+    lumo::CRect m_windowRect { 0, 0, 400, 300 };
     std::unique_ptr<TestDialog> m_dlg;
     lumo::HWND m_hwnd = nullptr;
     lumo::CRect m_dialogRect;
