@@ -34,6 +34,8 @@
 // animation thread (ticks) and by whoever streams colours into the picture (SetKeyColor,
 // GetKeyColors); every access takes the control's lock. The records GetKeyItems hands out
 // stay owned by the control until ClearItem; their colour may be read from any thread.
+// The control registers for animation ticks itself; once they arrive, hover and click
+// changes leave their repaint to the next tick.
 
 #include "lumoui/MPanel.h"
 
