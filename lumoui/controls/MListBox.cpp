@@ -261,6 +261,15 @@ void MListBox::SetControlVisible(bool visible)
     MPanel::SetControlVisible(visible);
 }
 
+void MListBox::SetControlWndVisible(bool visible)
+{
+    // The page the list is on was hidden.
+    if (!visible) {
+        m_editor.End(EditEnd::Closed);
+    }
+    MPanel::SetControlWndVisible(visible);
+}
+
 void MListBox::SetControlEnabled(bool enabled)
 {
     if (!enabled) {

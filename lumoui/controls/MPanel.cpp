@@ -3,6 +3,7 @@
 #include "controls/ChildManager.h"
 #include "lumoui/MRender.h"
 #include "lumoui/Messages.h"
+#include "lumoui/PaintManager.h"
 
 #include <cstdint>
 #include <memory>
@@ -183,9 +184,25 @@ LRESULT MPanel::OnBaseMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM l
 
 // State -------------------------------------------------------------------------------------------
 
+bool MPanel::Holds(const MControl* control) const
+{
+    for (const MObject* o = control; o;) {
+        if (o == this) {
+            return true;
+        }
+        auto* c = dynamic_cast<const MControl*>(o);
+        o = c ? c->GetParantObject() : nullptr;
+    }
+    return false;
+}
+
 void MPanel::SetControlVisible(bool visible)
 {
     MControlFont::SetControlVisible(visible);
+    // A control on a hidden page keeps neither the keyboard focus nor an open editor.
+    if (!visible && m_manager && Holds(m_manager->GetFocusControl())) {
+        m_manager->SetFocusControl(nullptr);
+    }
     SetControlWndVisible(visible);
 }
 

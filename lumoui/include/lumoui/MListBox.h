@@ -71,6 +71,7 @@ public:
     void DrawControl(HDC& hdc, CRect clip) override;
     void SetControlRect(CRect rect) override;
     void SetControlVisible(bool visible) override;
+    void SetControlWndVisible(bool visible) override;
     void SetControlEnabled(bool enabled) override;
     bool SetControlFocus(bool focus) override;
     LRESULT OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -46,7 +46,8 @@ public:
     // Lays the scroll bars along the right and bottom edges.
     void SetControlRect(CRect rect) override;
     // Hiding a panel keeps its children's own visibility (so a page that is shown again shows
-    // exactly what it showed before); only windows and editors they own are told.
+    // exactly what it showed before); only windows and editors they own are told, and the
+    // keyboard focus leaves a control inside it.
     void SetControlVisible(bool visible) override;
     void SetControlWndVisible(bool visible) override;
     void SetControlEnabled(bool enabled) override;
@@ -75,6 +76,8 @@ protected:
     void DrawContent(HDC& hdc, CRect clip);
     void DrawScrollBars(HDC& hdc, CRect clip);
     bool IsScrollBar(const MControl* control) const { return control == m_vscroll || control == m_hscroll; }
+    // True for the panel itself and every control inside it.
+    bool Holds(const MControl* control) const;
 
     MScroll* m_vscroll = nullptr; // owned through the control layer
     MScroll* m_hscroll = nullptr;

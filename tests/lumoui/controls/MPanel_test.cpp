@@ -188,6 +188,22 @@ TEST_F(MPanelTest, HidingAPageKeepsItsChildrensOwnVisibility)
     EXPECT_FALSE(shown->IsEnabled());
 }
 
+TEST_F(MPanelTest, HidingAPageTakesTheFocusFromTheControlsOnIt)
+{
+    Open();
+    auto* page = Create<MTabLayout>("MTabLayout", 50, CRect(100, 0, 400, 300));
+    auto* inner = Create<MTabLayout>("MTabLayout", 60, CRect(100, 0, 400, 300));
+    auto* nested = static_cast<MPanel*>(page->CreateControl("MTabLayout", 51, CRect(100, 0, 400, 300)));
+    auto* child
+        = static_cast<TestControl*>(nested->CreateControl("CTestControl", 5, CRect(150, 50, 250, 100)));
+    m_dlg->SetFocusControl(child);
+    inner->SetVisible(false);
+    EXPECT_TRUE(child->IsFocused()) << "another page";
+    page->SetVisible(false);
+    EXPECT_FALSE(child->IsFocused());
+    EXPECT_EQ(Pm().GetFocusControl(), nullptr);
+}
+
 TEST_F(MPanelTest, TabLayoutTakesTheMouseOnlyOverItsChildren)
 {
     Open();
