@@ -1,6 +1,5 @@
 #include "mainwnd/CUIMessageBox.h"
 
-#include "lumoui/MButton.h"
 #include "mainwnd/PageKit.h"
 
 #include <memory>
@@ -18,23 +17,10 @@ constexpr int kTextOneButton = 20;
 constexpr int kTextOk = 23;
 constexpr int kTextCancel = 25;
 
-constexpr lumo::ARGB kWhite = 0xFFFFFFFF;
 constexpr int kTextFontWidth = 16;
 constexpr int kButtonFontWidth = 14;
 constexpr int kBackgroundEdge = 30;
 constexpr lumo::DWORD kPopupStyle = 0x96000000;
-
-lumo::MButton* MakeButton(lumo::MDialog& dialog, lumo::UINT id, int text, const lumo::CRect& rect)
-{
-    auto* button = MakeControl<lumo::MButton>(dialog, "MButton", id, Text(text));
-    if (!button)
-        return nullptr;
-    button->SetImage("btn_apply.png", 4);
-    button->SetFontWidth(kButtonFontWidth);
-    button->SetTextColor(kWhite);
-    button->SetRect(rect);
-    return button;
-}
 
 } // namespace
 
@@ -52,22 +38,28 @@ void CUIMessageBox::InitUI(lumo::CRect client)
     const int h = client.Height();
 
     if (auto* title = MakeControl<lumo::MText>(*this, "MText", kTitleId, m_title)) {
-        StyleLabel(title, kTextFontWidth, kWhite, lumo::DT_CENTER);
+        StyleLabel(title, kTextFontWidth, kTextWhite, lumo::DT_CENTER);
         title->SetRect(lumo::CRect(20, 15, w - 20, 40));
     }
     if (auto* message = MakeControl<lumo::MText>(*this, "MText", kMessageId, m_message)) {
-        StyleLabel(message, kTextFontWidth, kWhite, lumo::DT_CENTER);
+        StyleLabel(message, kTextFontWidth, kTextWhite, lumo::DT_CENTER);
         message->EnableMultiLine(true);
         message->EnableVCenter(true);
         message->SetRect(lumo::CRect(20, h / 2 - 30, w - 20, h / 2 + 30));
     }
 
+    auto button = [this](lumo::UINT id, int text, const lumo::CRect& rect) {
+        if (auto* made = MakeApplyButton(*this, id, Text(text))) {
+            made->SetFontWidth(kButtonFontWidth);
+            made->SetRect(rect);
+        }
+    };
     if (m_style == kMessageBoxOk) {
-        MakeButton(*this, kOkId, kTextOneButton, lumo::CRect(60, h - 40, w - 60, h - 10));
+        button(kOkId, kTextOneButton, lumo::CRect(60, h - 40, w - 60, h - 10));
     } else if (m_style == kMessageBoxOkCancel) {
         const int c = w / 2;
-        MakeButton(*this, kOkId, kTextOk, lumo::CRect(c - 120, h - 40, c - 20, h - 10));
-        MakeButton(*this, kCancelId, kTextCancel, lumo::CRect(c + 20, h - 40, c + 120, h - 10));
+        button(kOkId, kTextOk, lumo::CRect(c - 120, h - 40, c - 20, h - 10));
+        button(kCancelId, kTextCancel, lumo::CRect(c + 20, h - 40, c + 120, h - 10));
     }
 }
 

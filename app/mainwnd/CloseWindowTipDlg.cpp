@@ -19,21 +19,8 @@ constexpr int kTextQuit = 172;
 constexpr int kTextOk = 22;
 
 constexpr int kExitModeQuit = 2;
-constexpr lumo::ARGB kWhite = 0xFFFFFFFF;
 constexpr lumo::DWORD kPopupStyle = 0x96000000;
 constexpr int kBackgroundEdge = 30;
-
-lumo::CRadioButton* MakeChoice(lumo::MDialog& dialog, lumo::UINT id, int text, const lumo::CRect& rect)
-{
-    auto* choice = MakeControl<lumo::CRadioButton>(dialog, "CRadioButton", id, Text(text));
-    if (!choice)
-        return nullptr;
-    choice->SetImage("btn_radiobox.png", 8);
-    choice->SetGroupName("exit_mode");
-    choice->SetTextColor(kWhite);
-    choice->SetRect(rect);
-    return choice;
-}
 
 } // namespace
 
@@ -52,20 +39,18 @@ void CloseWindowTipDlg::InitUI(lumo::CRect client)
     const int w = client.Width();
     const int h = client.Height();
     m_question = MakeControl<lumo::MText>(*this, "MText", kQuestionId, Text(kTextQuestion));
-    StyleLabel(m_question, 14, kWhite, lumo::DT_CENTER);
+    StyleLabel(m_question, 14, kTextWhite, lumo::DT_CENTER);
     Place(m_question, lumo::CRect(w / 2 - 130, 5, w / 2 + 130, 35));
 
-    m_hide = MakeChoice(*this, kHideId, kTextHide, lumo::CRect(30, 60, 355, 90));
-    m_quit = MakeChoice(*this, kQuitId, kTextQuit, lumo::CRect(30, 95, 355, 125));
+    m_hide = MakeRadio(*this, kHideId, Text(kTextHide), "exit_mode");
+    m_quit = MakeRadio(*this, kQuitId, Text(kTextQuit), "exit_mode");
+    Place(m_hide, lumo::CRect(30, 60, 355, 90));
+    Place(m_quit, lumo::CRect(30, 95, 355, 125));
     if (m_hide)
         m_hide->SetCheck(true);
 
-    m_ok = MakeControl<lumo::MButton>(*this, "MButton", kOkId, Text(kTextOk));
-    if (m_ok) {
-        m_ok->SetImage("btn_apply.png", 4);
-        m_ok->SetTextColor(kWhite);
-        m_ok->SetRect(lumo::CRect(w - 120, h - 50, w - 20, h - 20));
-    }
+    m_ok = MakeApplyButton(*this, kOkId, Text(kTextOk));
+    Place(m_ok, lumo::CRect(w - 120, h - 50, w - 20, h - 20));
 }
 
 void CloseWindowTipDlg::UISize(lumo::CRect) { }

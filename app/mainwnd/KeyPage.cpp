@@ -19,8 +19,6 @@ namespace {
 using lumo::CRect;
 using lumo::UINT;
 
-constexpr lumo::COLORREF kAreaColour = 0x555028;
-
 // 60 add, 61 delete, 62 rename, 63 import, 64 export.
 constexpr std::array<const char*, 5> kProfileImages { "imgbtn_add.png", "imgbtn_del.png", "imgbtn_edit.png",
     "imgbtn_import.png", "imgbtn_export.png" };
@@ -44,9 +42,7 @@ KeyPage::KeyPage(KeyboardDlg& dlg, KeyPageControls& controls)
 
 void KeyPage::Build(lumo::MTabLayout* page)
 {
-    m_c.toolbar = MakeControl<lumo::CArea>(page, "CArea", ctl::kKeyToolbar);
-    if (m_c.toolbar)
-        m_c.toolbar->SetTransparent(70, 70, kAreaColour);
+    m_c.toolbar = MakeArea(page, ctl::kKeyToolbar, 70);
     for (size_t i = 0; i < m_c.profileButtons.size(); ++i) {
         auto* button = MakeControl<lumo::CImageButton>(page, "CImageButton", ctl::kProfileAdd + static_cast<UINT>(i));
         if (button) {
@@ -55,9 +51,7 @@ void KeyPage::Build(lumo::MTabLayout* page)
         }
         m_c.profileButtons[i] = button;
     }
-    m_c.listBack = MakeControl<lumo::CArea>(page, "CArea", ctl::kProfileListBack);
-    if (m_c.listBack)
-        m_c.listBack->SetTransparent(70, 70, kAreaColour);
+    m_c.listBack = MakeArea(page, ctl::kProfileListBack, 70);
     m_c.profileList = MakeNameList(page, ctl::kProfileList);
     m_c.picture = MakeControl<lumo::KeyboardCtrl>(page, "KeyboardCtrl", ctl::kKeyPicture);
     if (m_c.picture) {

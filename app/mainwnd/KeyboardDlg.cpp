@@ -10,6 +10,7 @@
 #include "device/MacroPlayer.h"
 #include "device/TaskCodes.h"
 #include "device/VHidev.h"
+#include "lumoui/MTabCtrl.h"
 #include "lumoui/Manager.h"
 #include "mainwnd/CUIMessageBox.h"
 #include "mainwnd/ControlIds.h"
@@ -93,6 +94,8 @@ bool KeyboardDlg::OnInitDialog()
 {
     MDialog::OnInitDialog();
     m_windowHandle.store(GetSafeHwnd());
+    // Centred before anything can show a box over it.
+    CenterWindow();
     // The first show told the window its size before its controls existed.
     UISize(m_client);
 
@@ -120,6 +123,7 @@ bool KeyboardDlg::OnInitDialog()
     QueueTask(task::kSoftwareVersion);
     QueueTask(task::kFirstConnection);
 
+    ReportState();
     if (m_instance) {
         const lumo::HWND hwnd = GetSafeHwnd();
         m_instance->SetMessageHandler([hwnd](InstanceMessage message) {
@@ -223,6 +227,16 @@ void KeyboardDlg::Shutdown()
         m_tray.reset();
     }
     m_windowHandle.store(nullptr);
+}
+
+void KeyboardDlg::ReportState()
+{
+    WindowState state;
+    state.page = m_currentPage.load();
+    state.tabs = frame.tabBar && frame.tabBar->IsVisible();
+    state.keyboard = m_interfaceFound;
+    state.visible = IsWindowVisible();
+    m_stateReport.Report(state);
 }
 
 bool KeyboardDlg::Post(lumo::UINT message, lumo::WPARAM wParam, lumo::LPARAM lParam)

@@ -32,6 +32,7 @@
 #include "mainwnd/LightPage.h"
 #include "mainwnd/MacroPage.h"
 #include "mainwnd/SettingsPage.h"
+#include "mainwnd/StateReport.h"
 
 #include <atomic>
 #include <deque>
@@ -206,6 +207,8 @@ private:
     lumo::LRESULT RouteMacroClick(lumo::UINT id, bool& routed);
 
     lumo::KeyboardCtrl* Picture(KeyPicture picture);
+    // Tells the state file (when there is one) what the window shows now.
+    void ReportState();
     void UpdateTaskContext();
     void RenameListEntries();
     bool Post(lumo::UINT msg, lumo::WPARAM wParam = 0, lumo::LPARAM lParam = 0);
@@ -244,6 +247,7 @@ private:
     std::set<int> m_mediaKeys;
     std::string m_lastModelName;
     bool m_shutDown = false;
+    StateReport m_stateReport;
 
     // Read by other threads.
     std::atomic<lumo::HWND> m_windowHandle { nullptr };

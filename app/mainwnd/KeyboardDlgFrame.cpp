@@ -27,8 +27,6 @@ namespace {
 using lumo::CRect;
 using lumo::UINT;
 
-constexpr lumo::COLORREF kFrameColour = 0x555028;
-constexpr lumo::ARGB kWhite = 0xFFFFFFFF;
 constexpr lumo::ARGB kRed = 0xFFFF0000;
 constexpr lumo::ARGB kGrey = 0xFF969696;
 constexpr lumo::ARGB kTabText = 0xFFADADAD;
@@ -70,14 +68,6 @@ const TabSpec* TabById(UINT id)
             return &tab;
     }
     return nullptr;
-}
-
-lumo::CArea* MakeArea(lumo::MDialog& dialog, UINT id, int transparency)
-{
-    auto* area = MakeControl<lumo::CArea>(dialog, "CArea", id);
-    if (area)
-        area->SetTransparent(transparency, transparency, kFrameColour);
-    return area;
 }
 
 lumo::MPicture* MakePicture(lumo::MDialog& dialog, UINT id, const std::string& image)
@@ -124,9 +114,9 @@ void KeyboardDlg::BuildFrame()
     f.captionPicture = MakePicture(*this, ctl::kCaptionPicture, "pic_caption.png");
     f.logo = MakePicture(*this, ctl::kLogo, "logo/logo.png");
     f.title = MakeControl<lumo::MText>(*this, "MText", ctl::kTitle, kWindowTitle);
-    StyleLabel(f.title, 12, kWhite, lumo::DT_CENTER, lumo::FontStyleBold);
+    StyleLabel(f.title, 12, kTextWhite, lumo::DT_CENTER, lumo::FontStyleBold);
     f.pageCaption = MakeControl<lumo::MText>(*this, "MText", ctl::kPageCaption);
-    StyleLabel(f.pageCaption, 22, kWhite);
+    StyleLabel(f.pageCaption, 22, kTextWhite);
     f.pageIcon = MakePicture(*this, ctl::kPageIcon, "logo/logo.png");
     if (f.pageIcon)
         f.pageIcon->SetShowMode(0);
@@ -158,7 +148,7 @@ void KeyboardDlg::BuildHomePage(lumo::MTabLayout* page)
     if (home.devices) {
         home.devices->SetImage("img_device_state.png", 2);
         home.devices->SetFont(home.devices->GetTextFont(), 12, lumo::FontStyleBold);
-        home.devices->SetTextColor(kWhite);
+        home.devices->SetTextColor(kTextWhite);
     }
     // The version and copyright lines sit at the window's bottom edge, partly left of the
     // page, so they belong to the window and follow the home tab.
@@ -250,11 +240,12 @@ lumo::LRESULT KeyboardDlg::OnTabClick(int index)
         SetPageCaption(0, {});
         Show(f.tabBar, false);
         Show(f.tabBackground, false);
-        return 1;
+    } else {
+        SetPageCaption(tab->caption, tab->icon);
+        if (tab->id == ctl::kTabLight)
+            m_lightPage.ReloadModeList();
     }
-    SetPageCaption(tab->caption, tab->icon);
-    if (tab->id == ctl::kTabLight)
-        m_lightPage.ReloadModeList();
+    ReportState();
     return 1;
 }
 
@@ -276,6 +267,7 @@ lumo::LRESULT KeyboardDlg::OnChooseModel()
     Show(f.tabBar, true);
     Show(f.tabBackground, true);
     Show(f.captionBar, true);
+    ReportState();
     if (f.tabBar && GetCurrentDeviceType() < 300)
         f.tabBar->SetSelectItem(1);
     const int chosen = home.devices ? home.devices->GetCurDeviceType() : 0;

@@ -197,6 +197,7 @@ void KeyboardDlg::ShowFromTray()
     ShowWindow(lumo::SW_SHOWNORMAL);
     lumo::UpdateWindow(hwnd);
     BringToTop();
+    ReportState();
 }
 
 void KeyboardDlg::OnCommand(WPARAM command)
@@ -225,10 +226,12 @@ LRESULT KeyboardDlg::OnCloseButton()
         ShowCloseBehaviourPrompt();
         exitMode = ReadSetting(kSettingExitMode);
     }
-    if (exitMode == kExitModeHide)
+    if (exitMode == kExitModeHide) {
         ShowWindow(lumo::SW_HIDE);
-    else
+        ReportState();
+    } else {
         QuitSequence();
+    }
     return 1;
 }
 

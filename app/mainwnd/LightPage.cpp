@@ -30,9 +30,6 @@ namespace {
 using lumo::CRect;
 using lumo::UINT;
 
-constexpr lumo::ARGB kLabelColour = 0xFFFFFFFF;
-constexpr int kLabelFont = 13;
-constexpr lumo::COLORREF kAreaColour = 0x555028;
 
 // Colours (0x00BBGGRR) of the preset rows after their first button.
 constexpr std::array<lumo::COLORREF, 7> kPresetColours { 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF,
@@ -85,36 +82,6 @@ constexpr int kRowPitch = 38;
 constexpr int kLabelWidth = 90;
 constexpr int kSwatchSize = 22;
 constexpr int kSwatchPitch = 25;
-
-lumo::MText* MakeLabel(lumo::MTabLayout* page, UINT id, int text)
-{
-    auto* label = MakeControl<lumo::MText>(page, "MText", id, Text(text));
-    StyleLabel(label, kLabelFont, kLabelColour);
-    return label;
-}
-
-lumo::MSlider* MakeSlider(lumo::MTabLayout* page, UINT id, int max)
-{
-    auto* slider = MakeControl<lumo::MSlider>(page, "MSlider", id);
-    if (!slider)
-        return nullptr;
-    slider->SetImage("img_slider_bk.png", 1);
-    slider->SetThumbImage("img_slider_thumb.png");
-    slider->SetShowText(false);
-    slider->SetMinProgress(0);
-    slider->SetMaxProgress(max);
-    return slider;
-}
-
-lumo::MComboBox* MakeCombo(lumo::MTabLayout* page, UINT id)
-{
-    auto* combo = MakeControl<lumo::MComboBox>(page, "MComboBox", id);
-    if (combo) {
-        combo->SetImage("img_combobox.png", 4);
-        combo->SetTextColor(kLabelColour);
-    }
-    return combo;
-}
 
 lumo::CColorButton* MakeColour(lumo::MTabLayout* page, UINT id, lumo::COLORREF colour, const std::string& group)
 {
@@ -175,26 +142,22 @@ void LightPage::Build(lumo::MTabLayout* page)
 
 void LightPage::BuildModeArea(lumo::MTabLayout* page)
 {
-    m_c.listBack = MakeControl<lumo::CArea>(page, "CArea", ctl::kModeListBack);
-    if (m_c.listBack)
-        m_c.listBack->SetTransparent(70, 70, kAreaColour);
+    m_c.listBack = MakeArea(page, ctl::kModeListBack, 70);
     m_c.modes = MakeNameList(page, ctl::kModeList, false);
     m_c.picture = MakeControl<lumo::KeyboardCtrl>(page, "KeyboardCtrl", ctl::kLightPicture);
     if (m_c.picture)
         m_c.picture->SetKeyboardCtrlMode(kLightPreviewMode);
-    m_c.paramsBack = MakeControl<lumo::CArea>(page, "CArea", ctl::kLightParamsBack);
-    if (m_c.paramsBack)
-        m_c.paramsBack->SetTransparent(70, 70, kAreaColour);
+    m_c.paramsBack = MakeArea(page, ctl::kLightParamsBack, 70);
 }
 
 void LightPage::BuildCommonColumn(lumo::MTabLayout* page)
 {
-    m_c.brightnessLabel = MakeLabel(page, ctl::kBrightnessLabel, kTextBrightness);
+    m_c.brightnessLabel = MakeLabel(page, ctl::kBrightnessLabel, Text(kTextBrightness));
     m_c.brightness = MakeSlider(page, ctl::kBrightness, 4);
-    m_c.speedLabel = MakeLabel(page, ctl::kSpeedLabel, kTextSpeed);
+    m_c.speedLabel = MakeLabel(page, ctl::kSpeedLabel, Text(kTextSpeed));
     m_c.speed = MakeSlider(page, ctl::kSpeed, 4);
 
-    m_c.directionLabel = MakeLabel(page, ctl::kDirectionLabel, kTextDirection);
+    m_c.directionLabel = MakeLabel(page, ctl::kDirectionLabel, Text(kTextDirection));
     static constexpr const char* kDirectionImages[4] { "btn_direction_left.png", "btn_direction_right.png",
         "btn_direction_top.png", "btn_direction_bottom.png" };
     for (int i = 0; i < 4; ++i) {
@@ -211,20 +174,20 @@ void LightPage::BuildCommonColumn(lumo::MTabLayout* page)
     if (m_c.directions[2])
         m_c.directions[2]->SetCheck(true);
 
-    m_c.colourLabel = MakeLabel(page, ctl::kColourLabel, kTextColour);
+    m_c.colourLabel = MakeLabel(page, ctl::kColourLabel, Text(kTextColour));
     m_c.modeColour = MakeColour(page, ctl::kModeColour, 0x0000FF, "IDC_CUSTOMLIGHT_STC_LIGHTCOLOR");
     if (m_c.modeColour)
         m_c.modeColour->SetShowBorder(true);
     m_c.multicolour = MakeControl<lumo::CCheckButton>(page, "CCheckButton", ctl::kMulticolour, Text(kTextMulticolour));
     if (m_c.multicolour) {
         m_c.multicolour->SetImage("btn_checkbox.png", 8);
-        m_c.multicolour->SetTextColor(kLabelColour);
+        m_c.multicolour->SetTextColor(kTextWhite);
     }
 
     constexpr UINT kLabels[3] { ctl::kPresetLabel1, ctl::kPresetLabel2, ctl::kPresetLabel3 };
     constexpr UINT kFirsts[3] { ctl::kPresetFirst1, ctl::kPresetFirst2, ctl::kPresetFirst3 };
     for (size_t group = 0; group < 3; ++group) {
-        m_c.presetLabels[group] = MakeLabel(page, kLabels[group], kTextPresets);
+        m_c.presetLabels[group] = MakeLabel(page, kLabels[group], Text(kTextPresets));
         const std::string name = "LIGHT_PRESET_" + std::to_string(group + 1);
         auto& row = m_c.presets[group];
         // Rows 1 and 3 open with the multicolour button, row 2 with black.
@@ -238,11 +201,7 @@ void LightPage::BuildCommonColumn(lumo::MTabLayout* page)
     }
 
     m_c.customSlots = MakeCombo(page, ctl::kCustomSlots);
-    m_c.customSlotButton = MakeControl<lumo::MButton>(page, "MButton", ctl::kCustomSlotButton, Text(kTextApply));
-    if (m_c.customSlotButton) {
-        m_c.customSlotButton->SetImage("btn_apply.png", 4);
-        m_c.customSlotButton->SetTextColor(kLabelColour);
-    }
+    m_c.customSlotButton = MakeApplyButton(page, ctl::kCustomSlotButton, Text(kTextApply));
 }
 
 void LightPage::BuildColourEditor(lumo::MTabLayout* page)
@@ -255,15 +214,11 @@ void LightPage::BuildColourEditor(lumo::MTabLayout* page)
         m_c.wheel->SetImage("img_color_wheel.png", 1);
     for (size_t i = 0; i < 3; ++i) {
         const UINT offset = static_cast<UINT>(i);
-        m_c.rgbLabels[i] = MakeLabel(page, ctl::kRedLabel + offset, kTextRed + static_cast<int>(i));
+        m_c.rgbLabels[i] = MakeLabel(page, ctl::kRedLabel + offset, Text(kTextRed + static_cast<int>(i)));
         m_c.rgbSliders[i] = MakeSlider(page, ctl::kRedSlider + offset, 255);
-        auto* edit = MakeControl<lumo::MEdit>(page, "MEdit", ctl::kRedEdit + offset, "0");
-        if (edit) {
-            edit->SetImage("img_edit.png", 4);
-            edit->SetTextColor(kLabelColour);
-            edit->SetNumberOnly(true);
+        auto* edit = MakeEdit(page, ctl::kRedEdit + offset, "0", true);
+        if (edit)
             edit->SetLimitText(3);
-        }
         m_c.rgbEdits[i] = edit;
     }
     for (size_t i = 0; i < m_c.swatches.size(); ++i) {
@@ -277,7 +232,7 @@ void LightPage::BuildColourEditor(lumo::MTabLayout* page)
 void LightPage::BuildVisualizer(lumo::MTabLayout* page)
 {
     for (size_t i = 0; i < m_c.musicLabels.size(); ++i)
-        m_c.musicLabels[i] = MakeLabel(page, ctl::kForeTypeLabel + 2 * static_cast<UINT>(i), kMusicLabelTexts[i]);
+        m_c.musicLabels[i] = MakeLabel(page, ctl::kForeTypeLabel + 2 * static_cast<UINT>(i), Text(kMusicLabelTexts[i]));
     m_c.foreType = MakeCombo(page, ctl::kForeType);
     m_c.gain = MakeSlider(page, ctl::kGain, 200);
     m_c.backType = MakeCombo(page, ctl::kBackType);
@@ -300,7 +255,7 @@ void LightPage::BuildAreas(lumo::MTabLayout* page)
 {
     for (size_t row = 0; row < m_c.areas.size(); ++row) {
         const UINT label = ctl::kAreaLabelFirst + 8 * static_cast<UINT>(row);
-        m_c.areaLabels[row] = MakeLabel(page, label, kTextFirstArea + static_cast<int>(row));
+        m_c.areaLabels[row] = MakeLabel(page, label, Text(kTextFirstArea + static_cast<int>(row)));
         const std::string group = "IDC_LIGHT_CUSTOM_STC_AREA" + std::to_string(row + 1);
         for (size_t i = 0; i < m_c.areas[row].size(); ++i) {
             auto* button = MakeColour(page, label + 1 + static_cast<UINT>(i), kAreaRows[row][i], group);

@@ -21,10 +21,7 @@ namespace {
 using lumo::CRect;
 using lumo::UINT;
 
-constexpr lumo::ARGB kWhite = 0xFFFFFFFF;
 constexpr lumo::ARGB kHeaderColour = 0xFFADADAD;
-constexpr lumo::COLORREF kAreaColour = 0x555028;
-constexpr int kLabelFont = 13;
 
 constexpr int kTextListCaption = 300;
 constexpr int kTextEventType = 336;
@@ -54,63 +51,6 @@ constexpr long kEventReleased = 3;
 constexpr const char* kDefaultPlayCount = "1";
 constexpr const char* kDefaultFixedDelay = "10";
 
-lumo::MText* MakeLabel(lumo::MTabLayout* page, UINT id, int text, int font = kLabelFont)
-{
-    auto* label = MakeControl<lumo::MText>(page, "MText", id, Text(text));
-    StyleLabel(label, font, kWhite);
-    return label;
-}
-
-lumo::MButton* MakeButton(lumo::MTabLayout* page, UINT id, int text)
-{
-    auto* button = MakeControl<lumo::MButton>(page, "MButton", id, Text(text));
-    if (button) {
-        button->SetImage("btn_apply.png", 4);
-        button->SetTextColor(kWhite);
-    }
-    return button;
-}
-
-lumo::CRadioButton* MakeRadio(lumo::MTabLayout* page, UINT id, int text, const char* group)
-{
-    auto* radio = MakeControl<lumo::CRadioButton>(page, "CRadioButton", id, Text(text));
-    if (radio) {
-        radio->SetImage("btn_radiobox.png", 8);
-        radio->SetGroupName(group);
-        radio->SetTextColor(kWhite);
-    }
-    return radio;
-}
-
-lumo::MEdit* MakeEdit(lumo::MTabLayout* page, UINT id, const std::string& text, bool numbers)
-{
-    auto* edit = MakeControl<lumo::MEdit>(page, "MEdit", id, text);
-    if (edit) {
-        edit->SetImage("img_edit.png", 4);
-        edit->SetTextColor(kWhite);
-        edit->SetNumberOnly(numbers);
-    }
-    return edit;
-}
-
-lumo::MComboBox* MakeCombo(lumo::MTabLayout* page, UINT id)
-{
-    auto* combo = MakeControl<lumo::MComboBox>(page, "MComboBox", id);
-    if (combo) {
-        combo->SetImage("img_combobox.png", 4);
-        combo->SetTextColor(kWhite);
-    }
-    return combo;
-}
-
-lumo::CArea* MakeArea(lumo::MTabLayout* page, UINT id, int transparency)
-{
-    auto* area = MakeControl<lumo::CArea>(page, "CArea", id);
-    if (area)
-        area->SetTransparent(transparency, transparency, kAreaColour);
-    return area;
-}
-
 } // namespace
 
 MacroPage::MacroPage(KeyboardDlg& dlg, MacroPageControls& controls)
@@ -131,17 +71,17 @@ void MacroPage::Build(lumo::MTabLayout* page)
 void MacroPage::BuildList(lumo::MTabLayout* page)
 {
     m_c.listBack = MakeArea(page, ctl::kMacroListBack, 70);
-    m_c.listCaption = MakeLabel(page, ctl::kMacroListCaption, kTextListCaption, 16);
+    m_c.listCaption = MakeLabel(page, ctl::kMacroListCaption, Text(kTextListCaption), 16);
     m_c.list = MakeNameList(page, ctl::kMacroList);
     for (size_t i = 0; i < m_c.listButtons.size(); ++i)
-        m_c.listButtons[i] = MakeButton(page, ctl::kMacroNew + static_cast<UINT>(i), kTextListButtons[i]);
+        m_c.listButtons[i] = MakeApplyButton(page, ctl::kMacroNew + static_cast<UINT>(i), Text(kTextListButtons[i]));
 }
 
 void MacroPage::BuildEventEditor(lumo::MTabLayout* page)
 {
-    m_c.eventTypeLabel = MakeLabel(page, ctl::kEventTypeLabel, kTextEventType, 16);
+    m_c.eventTypeLabel = MakeLabel(page, ctl::kEventTypeLabel, Text(kTextEventType), 16);
     for (size_t i = 0; i < m_c.eventKinds.size(); ++i)
-        m_c.eventKinds[i] = MakeRadio(page, ctl::kEventKindKey + static_cast<UINT>(i), kTextEventKinds[i], "MACRO_EVENT");
+        m_c.eventKinds[i] = MakeRadio(page, ctl::kEventKindKey + static_cast<UINT>(i), Text(kTextEventKinds[i]), "MACRO_EVENT");
     if (m_c.eventKinds[0])
         m_c.eventKinds[0]->SetCheck(true);
     m_c.keyCapture = MakeEdit(page, ctl::kKeyCapture, std::string(), false);
@@ -150,18 +90,18 @@ void MacroPage::BuildEventEditor(lumo::MTabLayout* page)
     m_c.eventAction = MakeCombo(page, ctl::kEventAction);
     m_c.mouseButtons = MakeCombo(page, ctl::kMouseButtonList);
     m_c.eventNumber = MakeEdit(page, ctl::kEventNumber, "0", true);
-    m_c.insert = MakeButton(page, ctl::kInsertEvent, kTextInsert);
+    m_c.insert = MakeApplyButton(page, ctl::kInsertEvent, Text(kTextInsert));
 }
 
 void MacroPage::BuildPlaySettings(lumo::MTabLayout* page)
 {
-    m_c.playCountLabel = MakeLabel(page, ctl::kPlayCountLabel, kTextPlayCount);
+    m_c.playCountLabel = MakeLabel(page, ctl::kPlayCountLabel, Text(kTextPlayCount));
     m_c.playCount = MakeEdit(page, ctl::kPlayCount, kDefaultPlayCount, true);
     if (m_c.playCount)
         m_c.playCount->SetLimitText(2);
-    m_c.delayLabel = MakeLabel(page, ctl::kDelayLabel, kTextDelay);
+    m_c.delayLabel = MakeLabel(page, ctl::kDelayLabel, Text(kTextDelay));
     for (size_t i = 0; i < m_c.delayKinds.size(); ++i)
-        m_c.delayKinds[i] = MakeRadio(page, ctl::kDelayRecorded + static_cast<UINT>(i), kTextDelayKinds[i], "DELAY_TIME");
+        m_c.delayKinds[i] = MakeRadio(page, ctl::kDelayRecorded + static_cast<UINT>(i), Text(kTextDelayKinds[i]), "DELAY_TIME");
     if (m_c.delayKinds[0])
         m_c.delayKinds[0]->SetCheck(true);
     m_c.fixedDelay = MakeEdit(page, ctl::kFixedDelay, kDefaultFixedDelay, true);
@@ -169,14 +109,14 @@ void MacroPage::BuildPlaySettings(lumo::MTabLayout* page)
         m_c.fixedDelay->SetLimitText(5);
         m_c.fixedDelay->SetEnabled(false);
     }
-    m_c.recordStart = MakeButton(page, ctl::kRecordStart, kTextRecordStart);
-    m_c.recordStop = MakeButton(page, ctl::kRecordStop, kTextRecordStop);
+    m_c.recordStart = MakeApplyButton(page, ctl::kRecordStart, Text(kTextRecordStart));
+    m_c.recordStop = MakeApplyButton(page, ctl::kRecordStop, Text(kTextRecordStop));
 }
 
 void MacroPage::BuildEventList(lumo::MTabLayout* page)
 {
     m_c.eventListBack = MakeArea(page, ctl::kEventListBack, 70);
-    m_c.eventListCaption = MakeLabel(page, ctl::kEventListCaption, kTextEventListCaption, 16);
+    m_c.eventListCaption = MakeLabel(page, ctl::kEventListCaption, Text(kTextEventListCaption), 16);
     for (size_t i = 0; i < m_c.eventButtons.size(); ++i) {
         auto* button = MakeControl<lumo::CImageButton>(page, "CImageButton", ctl::kEventTime + static_cast<UINT>(i));
         if (button) {
@@ -187,15 +127,15 @@ void MacroPage::BuildEventList(lumo::MTabLayout* page)
     }
     m_c.headerBack = MakeArea(page, ctl::kEventHeaderBack, 40);
     for (size_t i = 0; i < m_c.headers.size(); ++i) {
-        m_c.headers[i] = MakeLabel(page, ctl::kEventHeaderFirst + static_cast<UINT>(i), kTextHeaders[i]);
+        m_c.headers[i] = MakeLabel(page, ctl::kEventHeaderFirst + static_cast<UINT>(i), Text(kTextHeaders[i]));
         StyleLabel(m_c.headers[i], kLabelFont, kHeaderColour, lumo::DT_CENTER);
     }
     m_c.events = MakeControl<lumo::CRecordList>(page, "CRecordList", ctl::kEventList);
     if (m_c.events) {
-        m_c.events->SetTextColor(kWhite);
+        m_c.events->SetTextColor(kTextWhite);
         m_c.events->EnableEditDelay(true);
     }
-    m_c.save = MakeButton(page, ctl::kMacroSave, kTextSave);
+    m_c.save = MakeApplyButton(page, ctl::kMacroSave, Text(kTextSave));
 }
 
 void MacroPage::FillLists()

@@ -19,8 +19,6 @@ namespace {
 using lumo::CRect;
 using lumo::UINT;
 
-constexpr lumo::ARGB kWhite = 0xFFFFFFFF;
-constexpr lumo::COLORREF kAreaColour = 0x555028;
 
 constexpr int kTextLanguage = 150;
 constexpr int kTextAutostart = 151;
@@ -32,27 +30,6 @@ constexpr int kTextFirmwareUpdate = 157;
 constexpr int kEnglish = 1033;
 constexpr int kSettingsPictureMode = 102;
 
-lumo::MButton* MakeButton(lumo::MTabLayout* page, UINT id, int text)
-{
-    auto* button = MakeControl<lumo::MButton>(page, "MButton", id, Text(text));
-    if (button) {
-        button->SetImage("btn_apply.png", 4);
-        button->SetTextColor(kWhite);
-    }
-    return button;
-}
-
-// The update buttons are built inside containers only.
-lumo::UpgradeButton* MakeUpgradeButton(lumo::MTabLayout* page, UINT id, int text)
-{
-    auto* button = MakeControl<lumo::UpgradeButton>(page, "UpgradeButton", id, Text(text));
-    if (button) {
-        button->SetImage("btn_apply.png", 4);
-        button->SetTextColor(kWhite);
-    }
-    return button;
-}
-
 } // namespace
 
 SettingsPage::SettingsPage(KeyboardDlg& dlg, SettingsControls& controls)
@@ -63,14 +40,11 @@ SettingsPage::SettingsPage(KeyboardDlg& dlg, SettingsControls& controls)
 
 void SettingsPage::Build(lumo::MTabLayout* page)
 {
-    m_c.background = MakeControl<lumo::CArea>(page, "CArea", ctl::kSettingsBack);
-    if (m_c.background)
-        m_c.background->SetTransparent(70, 70, kAreaColour);
+    m_c.background = MakeArea(page, ctl::kSettingsBack, 70);
 
     m_c.languageLabel = MakeControl<lumo::MText>(page, "MText", ctl::kLanguageLabel, Text(kTextLanguage));
-    m_c.languages = MakeControl<lumo::MComboBox>(page, "MComboBox", ctl::kLanguageList);
+    m_c.languages = MakeCombo(page, ctl::kLanguageList);
     if (m_c.languages) {
-        m_c.languages->SetImage("img_combobox.png", 4);
         m_c.languages->AddItem("English", kEnglish);
         m_c.languages->SelectData(GetCurrentLanguage());
     }
@@ -78,14 +52,17 @@ void SettingsPage::Build(lumo::MTabLayout* page)
     m_c.autostart = MakeControl<lumo::CCheckButton>(page, "CCheckButton", ctl::kAutostart, Text(kTextAutostart));
     if (m_c.autostart) {
         m_c.autostart->SetImage("btn_checkbox.png", 8);
-        m_c.autostart->SetTextColor(kWhite);
+        m_c.autostart->SetTextColor(kTextWhite);
         // The box shows the stored state once, when the page is built.
         m_c.autostart->SetCheck(Autostart().IsEnabled());
     }
-    m_c.languageApply = MakeButton(page, ctl::kLanguageApply, kTextLanguageApply);
-    m_c.restore = MakeButton(page, ctl::kRestoreDefaults, kTextRestore);
-    m_c.softwareUpdate = MakeUpgradeButton(page, ctl::kSoftwareUpdate, kTextSoftwareUpdate);
-    m_c.firmwareUpdate = MakeUpgradeButton(page, ctl::kFirmwareUpdate, kTextFirmwareUpdate);
+    m_c.languageApply = MakeApplyButton(page, ctl::kLanguageApply, Text(kTextLanguageApply));
+    m_c.restore = MakeApplyButton(page, ctl::kRestoreDefaults, Text(kTextRestore));
+    // The update buttons are built inside containers only.
+    m_c.softwareUpdate = MakeApplyButton<lumo::UpgradeButton>(
+        page, ctl::kSoftwareUpdate, Text(kTextSoftwareUpdate), "UpgradeButton");
+    m_c.firmwareUpdate = MakeApplyButton<lumo::UpgradeButton>(
+        page, ctl::kFirmwareUpdate, Text(kTextFirmwareUpdate), "UpgradeButton");
     m_c.picture = MakeControl<lumo::KeyboardCtrl>(page, "KeyboardCtrl", ctl::kSettingsPicture);
     if (m_c.picture)
         m_c.picture->SetKeyboardCtrlMode(kSettingsPictureMode);

@@ -1,7 +1,9 @@
 #include "MainWndRig.h"
 
 #include "device/TaskCodes.h"
+#include "lumoui/CDeviceCtrl.h"
 #include "lumoui/CImageButton.h"
+#include "lumoui/DListBox.h"
 #include "lumoui/MComboBox.h"
 #include "lumoui/MTabCtrl.h"
 #include "lumoui/MText.h"
@@ -40,7 +42,10 @@ protected:
 
 TEST_F(KeyboardDlgTest, StartsOnTheHomePageAndShowsTheKeyPageOnceAKeyboardIsFound)
 {
+    const std::string stateFile = (m_dir.Path() / "state").string();
+    ScopedEnv state("CLAVORA_STATE_FILE", stateFile);
     Open();
+    EXPECT_EQ(ReadFileBytes(stateFile), "page=0 tabs=0 keyboard=0 visible=1\n");
     EXPECT_EQ(m_dlg->GetCurrentPage(), 0);
     EXPECT_FALSE(Shown(ctl::kTabBar));
     ASSERT_EQ(m_dlg->GetTaskQueue().Size(), 2u);
@@ -58,6 +63,7 @@ TEST_F(KeyboardDlgTest, StartsOnTheHomePageAndShowsTheKeyPageOnceAKeyboardIsFoun
     EXPECT_TRUE(Shown(ctl::kKeyLayout));
     EXPECT_FALSE(Shown(ctl::kHomeLayout));
     EXPECT_EQ(m_dlg->GetMenuFlags(), 0x47);
+    EXPECT_EQ(ReadFileBytes(stateFile), "page=1 tabs=1 keyboard=1 visible=1\n");
 }
 
 TEST_F(KeyboardDlgTest, HotplugDrivesTheRescansAndThePageState)
@@ -114,6 +120,32 @@ TEST_F(KeyboardDlgTest, TabSwitchingSetsCaptionPageAndTabBar)
         EXPECT_EQ(Shown(ctl::kTabBackground), c.barShown);
         EXPECT_EQ(Shown(ctl::kVersion), !c.barShown);
     }
+}
+
+TEST_F(KeyboardDlgTest, ChoosingAModelOnTheHomePage)
+{
+    Open();
+    RunTasks();
+    TabBar()->SetSelectItem(0);
+    Pump();
+    ASSERT_FALSE(Shown(ctl::kTabBar));
+    auto* devices = dynamic_cast<lumo::CDeviceCtrl*>(Control(ctl::kDeviceList));
+    ASSERT_NE(devices, nullptr);
+    ASSERT_EQ(devices->GetCurDeviceType(), 201);
+
+    // The model already loaded: the pages come back, nothing is queued.
+    EXPECT_EQ(Notify(ctl::kDeviceList, lumo::NOTIFY_PRESS), 1);
+    Pump();
+    EXPECT_TRUE(Shown(ctl::kTabBar));
+    EXPECT_EQ(m_dlg->GetCurrentPage(), 1);
+    EXPECT_TRUE(m_dlg->GetTaskQueue().IsEmpty());
+
+    // Another model queues task 4, which the worker drops: the description stays.
+    devices->SetDeviceState(101, 1);
+    EXPECT_EQ(Notify(ctl::kDeviceList, lumo::NOTIFY_PRESS), 1);
+    EXPECT_EQ(m_dlg->GetTaskQueue().PeekFirst(), 4);
+    RunTasks();
+    EXPECT_EQ(m_dlg->GetCurrentDeviceType(), 201);
 }
 
 TEST_F(KeyboardDlgTest, CloseButtonFollowsExitMode)
@@ -323,6 +355,28 @@ TEST_F(KeyboardDlgTest, RefreshTextsReadsTheCurrentLanguage)
     SetCurrentLanguage(1033);
     m_dlg->RefreshTexts();
     EXPECT_EQ(TitleOf(Control(ctl::kPageCaption)), "Keys");
+}
+
+TEST_F(KeyboardDlgTest, RefreshTextsRenamesTheDefaultNamesOfTheLists)
+{
+    Open();
+    auto* profiles = dynamic_cast<lumo::DListBox*>(Control(ctl::kProfileList));
+    auto* macros = dynamic_cast<lumo::DListBox*>(Control(ctl::kMacroList));
+    ASSERT_TRUE(profiles && macros);
+    profiles->AddString("Profile 2", 2, 0);
+    profiles->AddString("Gaming", 3, 0);
+    macros->AddString("Macro 1", 1, 0);
+    SetCurrentLanguage(2052);
+    m_dlg->RefreshTexts();
+    EXPECT_EQ(profiles->GetItemText(0), Text(65) + " 2");
+    EXPECT_EQ(profiles->GetItemText(1), "Gaming");
+    EXPECT_EQ(macros->GetItemText(0), Text(331) + " 1");
+    EXPECT_EQ(profiles->GetItemData(0), 2) << "only the shown text changes";
+    // Back to English: the Chinese default word is replaced again.
+    SetCurrentLanguage(1033);
+    m_dlg->RefreshTexts();
+    EXPECT_EQ(profiles->GetItemText(0), "Profile 2");
+    EXPECT_EQ(macros->GetItemText(0), "Macro 1");
 }
 
 } // namespace clavora::test
