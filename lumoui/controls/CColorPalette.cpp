@@ -99,7 +99,8 @@ void CColorPalette::Layout()
         int left = x + i * kSwatchPitch;
         m_presets[i]->SetControlRect(CRect(left, y + kSwatchTop, left + kSwatch, y + kSwatchTop + kSwatch));
     }
-    m_palette->SetControlRect(CRect(x, y + kPaletteTop, x + kPaletteWidth, m_rect.bottom - kPaletteBottomGap));
+    m_palette->SetControlRect(
+        CRect(x, y + kPaletteTop, x + kPaletteWidth, m_rect.bottom - kPaletteBottomGap));
     const int column = x + kColumnX;
     m_preview->SetControlRect(
         CRect(column, y + kPaletteTop, column + kPreviewWidth, y + kPaletteTop + kPreviewHeight));
@@ -165,7 +166,10 @@ void CColorPalette::Follow(COLORREF color, Source source)
     m_preview->SetColor(color);
 }
 
-void CColorPalette::SetSelectColor(COLORREF color) { Follow(color & 0xFFFFFF, Source::None); }
+void CColorPalette::SetSelectColor(COLORREF color)
+{
+    Follow(color & 0xFFFFFF, Source::None);
+}
 
 LRESULT CColorPalette::OnBaseMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM lParam)
 {
@@ -181,10 +185,12 @@ LRESULT CColorPalette::OnBaseMessage(UINT controlID, UINT code, WPARAM wParam, L
     } else if (code == NOTIFY_PRESS && controlID == kPreviewId) {
         color = m_preview->GetColor();
         source = Source::Swatch;
-    } else if (code == NOTIFY_PRESS && controlID >= kFirstPresetId && controlID < kFirstPresetId + kPresetCount) {
+    } else if (code == NOTIFY_PRESS && controlID >= kFirstPresetId
+        && controlID < kFirstPresetId + kPresetCount) {
         color = m_presets[controlID - kFirstPresetId]->GetColor();
         source = Source::Swatch;
-    } else if (code == NOTIFY_TEXTCHANGED && controlID == kHexEditId && ParseHex(m_edit->GetEditText(), color)) {
+    } else if (code == NOTIFY_TEXTCHANGED && controlID == kHexEditId
+        && ParseHex(m_edit->GetEditText(), color)) {
         source = Source::Edit;
     }
     if (source != Source::None) {
@@ -196,9 +202,15 @@ LRESULT CColorPalette::OnBaseMessage(UINT controlID, UINT code, WPARAM wParam, L
 
 // Look ----------------------------------------------------------------------------------------------
 
-bool CColorPalette::SetImage(const std::string& fileName, int count) { return m_edit->SetImage(fileName, count); }
+bool CColorPalette::SetImage(const std::string& fileName, int count)
+{
+    return m_edit->SetImage(fileName, count);
+}
 
-bool CColorPalette::SetThumbImage(const std::string& fileName) { return m_palette->SetThumbImage(fileName); }
+bool CColorPalette::SetThumbImage(const std::string& fileName)
+{
+    return m_palette->SetThumbImage(fileName);
+}
 
 void CColorPalette::SetTextColor(ARGB color)
 {

@@ -92,9 +92,20 @@ bool CRecordList::UpdateDelayTime(int delay)
     return true;
 }
 
-void CRecordList::EraseRow(int index) { m_rows.erase(m_rows.begin() + index); }
-void CRecordList::ClearRows() { m_rows.clear(); }
-void CRecordList::SwapRows(int a, int b) { std::swap(m_rows[static_cast<size_t>(a)], m_rows[static_cast<size_t>(b)]); }
+void CRecordList::EraseRow(int index)
+{
+    m_rows.erase(m_rows.begin() + index);
+}
+
+void CRecordList::ClearRows()
+{
+    m_rows.clear();
+}
+
+void CRecordList::SwapRows(int a, int b)
+{
+    std::swap(m_rows[static_cast<size_t>(a)], m_rows[static_cast<size_t>(b)]);
+}
 
 std::vector<RecordItem*> CRecordList::GetRecordItems() const
 {
@@ -189,7 +200,10 @@ bool CRecordList::OnControlLButtonUp(UINT flags, CPoint pt)
     return EditorTakesRelease(flags, pt) || m_rect.PtInRect(pt);
 }
 
-bool CRecordList::OnControlRButtonUp(UINT, CPoint pt) { return RightRelease(pt, false); }
+bool CRecordList::OnControlRButtonUp(UINT, CPoint pt)
+{
+    return RightRelease(pt, false);
+}
 
 // Drawing -----------------------------------------------------------------------------------------------
 
@@ -210,11 +224,13 @@ void CRecordList::DrawRow(HDC dc, int index, const CRect& row)
     centred.lineAlignment = StringAlignmentCenter;
     centred.flags = StringFormatFlagsNoWrap;
     MFont font = GetFont();
-    auto column = [&](int x, int width) { return CRect(row.left + x, row.top, row.left + x + width, row.bottom); };
+    auto column
+        = [&](int x, int width) { return CRect(row.left + x, row.top, row.left + x + width, row.bottom); };
     MRender::DrawTextW(dc, item.text, font, column(kNameX, kNameWidth), m_textColor, centred);
     MRender::DrawTextW(dc, TypeText(item.type), font, column(kTypeX, kTypeWidth), m_textColor, centred);
     if (index != GetEditItem()) {
-        MRender::DrawTextW(dc, std::to_string(item.delay), font, column(kDelayX, kDelayWidth), m_textColor, centred);
+        MRender::DrawTextW(
+            dc, std::to_string(item.delay), font, column(kDelayX, kDelayWidth), m_textColor, centred);
     }
 }
 

@@ -6,7 +6,10 @@ namespace lumo {
 
 namespace {
 
-uint8_t ToByte(double v) { return static_cast<uint8_t>(std::clamp(v, 0.0, 1.0) * 255.0); }
+uint8_t ToByte(double v)
+{
+    return static_cast<uint8_t>(std::clamp(v, 0.0, 1.0) * 255.0);
+}
 
 double Channel(double p, double q, double c)
 {
@@ -38,7 +41,8 @@ COLORREF HslToRgb(double h, double s, double l)
     }
     double q = l < 0.5 ? l * (1 + s) : l + s - l * s;
     double p = 2 * l - q;
-    return RGB(ToByte(Channel(p, q, h + 1.0 / 3.0)), ToByte(Channel(p, q, h)), ToByte(Channel(p, q, h - 1.0 / 3.0)));
+    return RGB(
+        ToByte(Channel(p, q, h + 1.0 / 3.0)), ToByte(Channel(p, q, h)), ToByte(Channel(p, q, h - 1.0 / 3.0)));
 }
 
 Hsl RgbToHsl(COLORREF color)

@@ -48,7 +48,10 @@ int DListBox::AddString(const std::string& text, long data, int imageIndex)
     return InsertString(-1, text, imageIndex, data);
 }
 
-int DListBox::AddString(const std::string& text, int imageIndex) { return InsertString(-1, text, imageIndex, 0); }
+int DListBox::AddString(const std::string& text, int imageIndex)
+{
+    return InsertString(-1, text, imageIndex, 0);
+}
 
 int DListBox::InsertString(int index, const std::string& text, int imageIndex, long data)
 {
@@ -119,9 +122,20 @@ int DListBox::FindItemData(long data) const
     return it == m_items.end() ? -1 : static_cast<int>(it - m_items.begin());
 }
 
-void DListBox::EraseRow(int index) { m_items.erase(m_items.begin() + index); }
-void DListBox::ClearRows() { m_items.clear(); }
-void DListBox::SwapRows(int a, int b) { std::swap(m_items[static_cast<size_t>(a)], m_items[static_cast<size_t>(b)]); }
+void DListBox::EraseRow(int index)
+{
+    m_items.erase(m_items.begin() + index);
+}
+
+void DListBox::ClearRows()
+{
+    m_items.clear();
+}
+
+void DListBox::SwapRows(int a, int b)
+{
+    std::swap(m_items[static_cast<size_t>(a)], m_items[static_cast<size_t>(b)]);
+}
 
 // Selection -------------------------------------------------------------------------------------------
 
@@ -134,7 +148,10 @@ int DListBox::SetCurData(long data)
     return index;
 }
 
-long DListBox::GetCurData() const { return GetItemData(m_sel); }
+long DListBox::GetCurData() const
+{
+    return GetItemData(m_sel);
+}
 
 // Look ------------------------------------------------------------------------------------------------
 
@@ -249,7 +266,10 @@ bool DListBox::OnControlLButtonUp(UINT flags, CPoint pt)
     return m_rect.PtInRect(pt);
 }
 
-bool DListBox::OnControlRButtonUp(UINT, CPoint pt) { return RightRelease(pt, true); }
+bool DListBox::OnControlRButtonUp(UINT, CPoint pt)
+{
+    return RightRelease(pt, true);
+}
 
 // Drawing -----------------------------------------------------------------------------------------------
 
@@ -273,14 +293,16 @@ void DListBox::DrawRow(HDC dc, int index, const CRect& row)
     item.rect = row;
     bool selected = index == m_sel;
     if (selected || index == m_hover) {
-        MRender::FillSolidRect(dc, CRect(row.left + 1, row.top, row.right - 1, row.bottom), Manager::GetSelectColor());
+        MRender::FillSolidRect(
+            dc, CRect(row.left + 1, row.top, row.right - 1, row.bottom), Manager::GetSelectColor());
     }
     DrawRowImage(dc, item, selected, CRect(row.left, row.top, row.left + kImageColumn, row.bottom));
     CRect text(row.left + kImageColumn, row.top, row.right, row.bottom);
     if (index == GetEditItem()) {
         CRect frame(text.left - kEditFrameLeft, text.top, text.right - kEditFrameRight, text.bottom);
         if (m_editImage && m_editSlice.cx > 0) {
-            MRender::DrawImageFrame(dc, m_editImage.get(), frame, 0, 0, m_editSlice.cx, m_editSlice.cy, kEditEdge);
+            MRender::DrawImageFrame(
+                dc, m_editImage.get(), frame, 0, 0, m_editSlice.cx, m_editSlice.cy, kEditEdge);
         }
         frame.DeflateRect(kEditFrameBorder, kEditFrameBorder);
         MRender::FillSolidRect(dc, frame, ColorRefToARGB(kEditBackColor));

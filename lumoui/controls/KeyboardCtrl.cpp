@@ -85,6 +85,25 @@ int KeyboardCtrl::GetKeyCount() const
     return static_cast<int>(m_items.size());
 }
 
+template <class Action> void KeyboardCtrl::WithKey(DWORD keyValue, Action action)
+{
+    std::lock_guard lock(m_lock);
+    if (KEY_INFO* key = FindKey(keyValue)) {
+        action(*key);
+    }
+}
+
+template <class Action> void KeyboardCtrl::ForEachKey(Action action)
+{
+    {
+        std::lock_guard lock(m_lock);
+        for (auto& key : m_items) {
+            action(*key);
+        }
+    }
+    UpdateControl(true);
+}
+
 std::vector<KeyboardCtrl::KeyColor> KeyboardCtrl::GetKeyColors() const
 {
     std::lock_guard lock(m_lock);
@@ -164,9 +183,9 @@ void KeyboardCtrl::SetControlRect(CRect rect)
     RecomputeOffset();
 }
 
-void KeyboardCtrl::SetControlVisible(bool visible)
+void KeyboardCtrl::SetControlWndVisible(bool visible)
 {
-    MPanel::SetControlVisible(visible);
+    MPanel::SetControlWndVisible(visible);
     if (!visible) {
         HideTips();
     }
@@ -180,30 +199,15 @@ void KeyboardCtrl::SetKeyboardCtrlMode(int mode)
 
 // Selection and checks ----------------------------------------------------------------------------
 
-void KeyboardCtrl::SetSelectItem(int index)
-{
-    std::lock_guard lock(m_lock);
-    m_select = index;
-}
+void KeyboardCtrl::SetSelectItem(int index) { Write(m_select, index); }
 
-int KeyboardCtrl::GetSelectItem() const
-{
-    std::lock_guard lock(m_lock);
-    return m_select;
-}
+int KeyboardCtrl::GetSelectItem() const { return Read(m_select); }
 
-int KeyboardCtrl::GetHoverItem() const
-{
-    std::lock_guard lock(m_lock);
-    return m_hover;
-}
+int KeyboardCtrl::GetHoverItem() const { return Read(m_hover); }
 
 void KeyboardCtrl::SetKeyCheck(DWORD keyValue, bool check)
 {
-    std::lock_guard lock(m_lock);
-    if (KEY_INFO* key = FindKey(keyValue)) {
-        key->checked = check;
-    }
+    WithKey(keyValue, [&](KEY_INFO& key) { key.checked = check; });
 }
 
 bool KeyboardCtrl::GetKeyCheck(DWORD keyValue) const
@@ -215,14 +219,8 @@ bool KeyboardCtrl::GetKeyCheck(DWORD keyValue) const
 
 void KeyboardCtrl::ResetAllItemCheck(bool value)
 {
-    {
-        std::lock_guard lock(m_lock);
-        for (auto& key : m_items) {
-            key->checked = value;
-        }
-        m_select = -1;
-    }
-    UpdateControl(true);
+    Write(m_select, -1);
+    ForEachKey([&](KEY_INFO& key) { key.checked = value; });
 }
 
 void KeyboardCtrl::ResetAllItemCheck() { ResetAllItemCheck(false); }
@@ -251,10 +249,7 @@ CRect KeyboardCtrl::GetFrameRect() const
 
 void KeyboardCtrl::SetKeyColor(DWORD keyValue, COLORREF colour)
 {
-    std::lock_guard lock(m_lock);
-    if (KEY_INFO* key = FindKey(keyValue)) {
-        key->colour = colour;
-    }
+    WithKey(keyValue, [&](KEY_INFO& key) { key.colour = colour; });
 }
 
 COLORREF KeyboardCtrl::GetKeyColor(DWORD keyValue) const
@@ -266,41 +261,23 @@ COLORREF KeyboardCtrl::GetKeyColor(DWORD keyValue) const
 
 void KeyboardCtrl::ResetAllItemsColor(COLORREF colour)
 {
-    {
-        std::lock_guard lock(m_lock);
-        for (auto& key : m_items) {
-            key->colour = colour;
-        }
-    }
-    UpdateControl(true);
+    ForEachKey([&](KEY_INFO& key) { key.colour = colour; });
 }
 
 void KeyboardCtrl::SetLightModeColor(bool white, COLORREF colour) { ResetAllItemsColor(white ? kWhite : colour); }
 
 void KeyboardCtrl::SetAllSelectColor(COLORREF colour)
 {
-    {
-        std::lock_guard lock(m_lock);
-        for (size_t i = 0; i < m_items.size(); ++i) {
-            if (m_items[i]->checked || static_cast<int>(i) == m_select) {
-                m_items[i]->colour = colour;
-            }
+    ForEachKey([&](KEY_INFO& key) {
+        if (key.checked || key.index == m_select) {
+            key.colour = colour;
         }
-    }
-    UpdateControl(true);
+    });
 }
 
-void KeyboardCtrl::SetCustomColor(COLORREF colour)
-{
-    std::lock_guard lock(m_lock);
-    m_customColor = colour;
-}
+void KeyboardCtrl::SetCustomColor(COLORREF colour) { Write(m_customColor, colour); }
 
-COLORREF KeyboardCtrl::GetCustomColor() const
-{
-    std::lock_guard lock(m_lock);
-    return m_customColor;
-}
+COLORREF KeyboardCtrl::GetCustomColor() const { return Read(m_customColor); }
 
 void KeyboardCtrl::SetMusicBrightness(int brightness)
 {
@@ -314,11 +291,7 @@ void KeyboardCtrl::SetMusicBrightness(int brightness)
     ResetAllItemsColor(kMusicColor);
 }
 
-int KeyboardCtrl::GetMusicBrightness() const
-{
-    std::lock_guard lock(m_lock);
-    return m_musicBrightness;
-}
+int KeyboardCtrl::GetMusicBrightness() const { return Read(m_musicBrightness); }
 
 // Light animation ---------------------------------------------------------------------------------
 
@@ -350,23 +323,11 @@ void KeyboardCtrl::SetLightSpeed(int speed)
     m_ticksPerFrame = speed >= 0 && speed < 4 ? kTicks[speed] : 1;
 }
 
-int KeyboardCtrl::GetTicksPerFrame() const
-{
-    std::lock_guard lock(m_lock);
-    return m_ticksPerFrame;
-}
+int KeyboardCtrl::GetTicksPerFrame() const { return Read(m_ticksPerFrame); }
 
-int KeyboardCtrl::GetLightFrame() const
-{
-    std::lock_guard lock(m_lock);
-    return m_frame;
-}
+int KeyboardCtrl::GetLightFrame() const { return Read(m_frame); }
 
-int KeyboardCtrl::GetFrameCount() const
-{
-    std::lock_guard lock(m_lock);
-    return m_frameCount;
-}
+int KeyboardCtrl::GetFrameCount() const { return Read(m_frameCount); }
 
 uint8_t KeyboardCtrl::LightByte(int index) const
 {
@@ -387,20 +348,15 @@ int KeyboardCtrl::GetKeyLightByte(int index) const
 
 void KeyboardCtrl::SetKeyDesc(DWORD keyValue, const std::string& text)
 {
-    std::lock_guard lock(m_lock);
-    if (KEY_INFO* key = FindKey(keyValue)) {
-        key->name = text;
-        key->label = text;
-    }
+    WithKey(keyValue, [&](KEY_INFO& key) { key.name = key.label = text; });
 }
 
 void KeyboardCtrl::SetTipKey(DWORD keyValue, const std::string& tip1, const std::string& tip2)
 {
-    std::lock_guard lock(m_lock);
-    if (KEY_INFO* key = FindKey(keyValue)) {
-        key->tip1 = tip1;
-        key->tip2 = tip2;
-    }
+    WithKey(keyValue, [&](KEY_INFO& key) {
+        key.tip1 = tip1;
+        key.tip2 = tip2;
+    });
 }
 
 void KeyboardCtrl::ResetTipKey()

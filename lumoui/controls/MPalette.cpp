@@ -21,12 +21,16 @@ constexpr int kLightRange = kLightSteps - MPalette::kMinLightness; // 180
 constexpr int kBitmapWidth = MPalette::kBarColumn + MPalette::kBarWidth;
 constexpr int kMarkerSize = 8;
 
-uint32_t Opaque(COLORREF c) { return ColorRefToARGB(c); }
+uint32_t Opaque(COLORREF c)
+{
+    return ColorRefToARGB(c);
+}
 
 // Writes one pixel of an image surface that nobody has drawn into yet.
 void Put(cairo_surface_t* s, int x, int y, uint32_t argb)
 {
-    auto* row = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s));
+    auto* row = reinterpret_cast<uint32_t*>(
+        cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s));
     row[x] = argb;
 }
 
@@ -91,10 +95,14 @@ CRect MPalette::GetFieldRect() const
 
 CRect MPalette::GetBarRect() const
 {
-    return CRect(m_rect.right - kBarWidth - kBarRightSpace, m_rect.top, m_rect.right, m_rect.top + m_fieldHeight);
+    return CRect(
+        m_rect.right - kBarWidth - kBarRightSpace, m_rect.top, m_rect.right, m_rect.top + m_fieldHeight);
 }
 
-int MPalette::GetThumbRow() const { return m_rect.top + m_fieldHeight * m_sat / kSatSteps; }
+int MPalette::GetThumbRow() const
+{
+    return m_rect.top + m_fieldHeight * m_sat / kSatSteps;
+}
 
 void MPalette::PlaceMarker()
 {
@@ -134,7 +142,8 @@ void MPalette::BuildBar()
     }
     cairo_surface_flush(s);
     for (int j = 0; j < kBitmapRows; ++j) {
-        uint32_t c = Opaque(HslToRgb(m_hue / double(kHueSteps), j / double(kSatSteps), m_light / double(kLightSteps)));
+        uint32_t c = Opaque(
+            HslToRgb(m_hue / double(kHueSteps), j / double(kSatSteps), m_light / double(kLightSteps)));
         for (int x = kBarColumn; x < kBitmapWidth; ++x) {
             Put(s, x, j, c);
         }
@@ -158,8 +167,8 @@ void MPalette::DrawControl(HDC& hdc, CRect)
         double r = kMarkerSize / 2.0 - 0.5;
         cairo_new_path(hdc);
         cairo_arc(hdc, m_marker.x + shift, m_marker.y + shift, r, 0, 2 * M_PI);
-        cairo_set_source_rgba(hdc, ((color >> 16) & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, (color & 0xFF) / 255.0,
-            (color >> 24) / 255.0);
+        cairo_set_source_rgba(hdc, ((color >> 16) & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0,
+            (color & 0xFF) / 255.0, (color >> 24) / 255.0);
         cairo_stroke(hdc);
     }
     cairo_restore(hdc);
@@ -180,7 +189,8 @@ void MPalette::PickField(CPoint pt)
     CRect field = GetFieldRect();
     int width = std::max(1, field.Width());
     m_hue = std::clamp((pt.x - field.left) * kHueSteps / width, 0, kHueSteps);
-    m_light = std::clamp((pt.y - field.top) * kLightRange / m_fieldHeight + kMinLightness, kMinLightness, kLightSteps);
+    m_light = std::clamp(
+        (pt.y - field.top) * kLightRange / m_fieldHeight + kMinLightness, kMinLightness, kLightSteps);
     m_marker = CPoint(std::clamp(pt.x, field.left, field.right), std::clamp(pt.y, field.top, field.bottom));
     BuildBar();
     UpdateControl(true);

@@ -25,7 +25,10 @@ RowList::~RowList() = default;
 
 // Geometry ----------------------------------------------------------------------------------------
 
-int RowList::GetContentOffset() const { return std::max(0, GetScrollOffset().y); }
+int RowList::GetContentOffset() const
+{
+    return std::max(0, GetScrollOffset().y);
+}
 
 int RowList::GetFirstVisibleRow() const
 {
@@ -136,7 +139,9 @@ void RowList::ApplyRowCount(bool toEnd)
     // One notch of the wheel moves the rows by one row: the bar's position runs over the
     // whole content while the rows only move by what does not fit.
     int hidden = content - m_rect.Height();
-    bar->SetScrollStep(hidden > 0 ? static_cast<int>((static_cast<int64_t>(m_rowHeight) * content + hidden - 1) / hidden) : 0);
+    bar->SetScrollStep(hidden > 0
+            ? static_cast<int>((static_cast<int64_t>(m_rowHeight) * content + hidden - 1) / hidden)
+            : 0);
     if (toEnd) {
         bar->SetScrollCurrentPos(bar->GetRange());
     }
@@ -262,7 +267,10 @@ bool RowList::BeginEdit(int index, const std::string& text)
     return true;
 }
 
-void RowList::EndEdit() { m_editor.End(EditEnd::Enter); }
+void RowList::EndEdit()
+{
+    m_editor.End(EditEnd::Enter);
+}
 
 int RowList::TakeEditRow()
 {
@@ -332,7 +340,8 @@ void RowList::DrawControl(HDC& hdc, CRect)
             // Rows draw over what lies under the list; the part of the first row scrolled out
             // at the top is clipped when the bitmap goes back.
             rows.Clear();
-            MRender::BitBlt(rows.GetDC(), 0, 0, w, rows.Height(), MRender::GetTarget(hdc), view.left, view.top - shift);
+            MRender::BitBlt(
+                rows.GetDC(), 0, 0, w, rows.Height(), MRender::GetTarget(hdc), view.left, view.top - shift);
             for (int i = first; i <= last; ++i) {
                 int y = (i - first) * m_rowHeight;
                 DrawRow(rows.GetDC(), i, CRect(0, y, w, y + m_rowHeight));

@@ -46,11 +46,14 @@ void BuildLists(MDialog& d, CRect a)
     id += 2;
     macros->SetCurSel(2);
 
-    if (auto* back = dynamic_cast<CArea*>(page->CreateControl("CArea", id++, CRect(x + 240, y, a.right, a.bottom), "", 1, 1))) {
+    if (auto* back = dynamic_cast<CArea*>(
+            page->CreateControl("CArea", id++, CRect(x + 240, y, a.right, a.bottom), "", 1, 1))) {
         back->SetTransparent(70, 70, 0x555028);
     }
-    auto* events = dynamic_cast<CRecordList*>(page->CreateControl("CRecordList", 242, CRect(x + 240, y, a.right, a.bottom), "", 1, 1));
-    const char* keys[] = { "Left Shift", "A", "A", "Left Shift", "Space", "Space", "Enter", "Enter", "F5", "F5" };
+    auto* events = dynamic_cast<CRecordList*>(
+        page->CreateControl("CRecordList", 242, CRect(x + 240, y, a.right, a.bottom), "", 1, 1));
+    const char* keys[]
+        = { "Left Shift", "A", "A", "Left Shift", "Space", "Space", "Enter", "Enter", "F5", "F5" };
     for (int i = 0; i < 10; ++i) {
         events->AddString(keys[i], i % 2 ? 3 : 2, 0, 20 + 15 * i);
     }

@@ -35,8 +35,8 @@ public:
     static constexpr UINT kGreenSpinId = 655;
     static constexpr UINT kBlueSpinId = 656;
     static constexpr UINT kHexEditId = 657;
-    static constexpr COLORREF kPresets[kPresetCount] = { 0x001B55, 0x23A2F9, 0x31FEFE, 0x29FF4C, 0xFEFF50, 0xFC1517,
-        0x7F007C, 0xFC00F7 };
+    static constexpr COLORREF kPresets[kPresetCount]
+        = { 0x001B55, 0x23A2F9, 0x31FEFE, 0x29FF4C, 0xFEFF50, 0xFC1517, 0x7F007C, 0xFC00F7 };
 
     CColorPalette(MObject* parent, UINT id, CRect rect, int visible, int enabled = 1);
     ~CColorPalette() override;

@@ -17,8 +17,8 @@ class CColorSelect : public MPanel {
 public:
     static constexpr UINT kFirstSwatchId = 631;
     static constexpr int kSwatchCount = 7;
-    static constexpr COLORREF kColors[kSwatchCount] = { 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00,
-        0xFFFFFF };
+    static constexpr COLORREF kColors[kSwatchCount]
+        = { 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00, 0xFFFFFF };
 
     CColorSelect(MObject* parent, UINT id, CRect rect, int visible, int enabled = 1);
     ~CColorSelect() override;

@@ -23,10 +23,10 @@ class MImageList;
 
 struct RecordItem {
     std::string text; // the key name
-    int type = 0;     // 2 key down, 3 key up; other values are kept as given
-    int value = 0;    // the application's key or event value
-    int delay = 0;    // milliseconds
-    CRect rect;       // where the row was last drawn (row bitmap coordinates)
+    int type = 0; // 2 key down, 3 key up; other values are kept as given
+    int value = 0; // the application's key or event value
+    int delay = 0; // milliseconds
+    CRect rect; // where the row was last drawn (row bitmap coordinates)
 };
 
 class CRecordList : public RowList {
@@ -79,7 +79,6 @@ protected:
     void SwapRows(int a, int b) override;
 
 private:
-
     std::vector<std::unique_ptr<RecordItem>> m_rows; // guarded by RowLock()
     MImageList* m_imageList = nullptr;
     bool m_editDelay = true;

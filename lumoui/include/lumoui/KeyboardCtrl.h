@@ -34,6 +34,8 @@
 // animation thread (ticks) and by whoever streams colours into the picture (SetKeyColor,
 // GetKeyColors); every access takes the control's lock. The records GetKeyItems hands out
 // stay owned by the control until ClearItem; their colour may be read from any thread.
+// The control registers for animation ticks itself; once they arrive, hover and click
+// changes leave their repaint to the next tick.
 
 #include "lumoui/MPanel.h"
 
@@ -84,7 +86,8 @@ public:
     void InitControl(PaintManager* manager) override;
     void DrawControl(HDC& hdc, CRect clip) override;
     void SetControlRect(CRect rect) override;
-    void SetControlVisible(bool visible) override;
+    // Hiding the control, or the page it lies on, hides its tip.
+    void SetControlWndVisible(bool visible) override;
     bool OnControlMouseMove(UINT flags, CPoint pt) override;
     bool OnControlLButtonDown(UINT flags, CPoint pt) override;
     bool OnControlLButtonUp(UINT flags, CPoint pt) override;
@@ -188,6 +191,23 @@ public:
     CKeyboardTips* GetTipsWindow() const { return m_tips.get(); }
 
 private:
+    // A field read or written under the lock.
+    template <class T> T Read(const T& field) const
+    {
+        std::lock_guard lock(m_lock);
+        return field;
+    }
+    template <class T> void Write(T& field, T value)
+    {
+        std::lock_guard lock(m_lock);
+        field = value;
+    }
+    // action(KEY_INFO&) on the first key with that value, under the lock; nothing for an
+    // unknown value.
+    template <class Action> void WithKey(DWORD keyValue, Action action);
+    // action(KEY_INFO&) on every key under the lock, then a repaint.
+    template <class Action> void ForEachKey(Action action);
+
     // Callers hold m_lock.
     int KeyAt(CPoint windowPt) const;
     CRect WindowRect(const KEY_INFO& key) const;

@@ -11,7 +11,10 @@ constexpr UINT kId = 66;
 // Five 32-pixel rows fit exactly.
 constexpr CRect kRect(10, 10, 250, 170);
 
-int RowY(int row) { return 10 + row * DListBox::kRowHeight + 16; }
+int RowY(int row)
+{
+    return 10 + row * DListBox::kRowHeight + 16;
+}
 
 class DListBoxTest : public lumotest::ListTest {
 protected:
@@ -102,8 +105,9 @@ TEST_F(DListBoxTest, MouseNotifications)
     EXPECT_EQ(list->GetCurSel(), 2);
     RightClick(50, RowY(4));
     EXPECT_EQ(list->GetCurSel(), -1);
-    EXPECT_EQ(Notes(kId), (std::vector<Note> { { NOTIFY_PRESS, 1, 0 }, { NOTIFY_CLICK, 1, 0 }, { NOTIFY_RCLICK, 2, 0 },
-                              { NOTIFY_RCLICK, static_cast<WPARAM>(-1), 0 } }));
+    EXPECT_EQ(Notes(kId),
+        (std::vector<Note> { { NOTIFY_PRESS, 1, 0 }, { NOTIFY_CLICK, 1, 0 }, { NOTIFY_RCLICK, 2, 0 },
+            { NOTIFY_RCLICK, static_cast<WPARAM>(-1), 0 } }));
 
     list->SetEnabled(false);
     ClearNotes();
@@ -221,7 +225,8 @@ TEST_F(DListBoxTest, RowsDrawSelectionImageAndEditFrame)
     EXPECT_EQ(Pixel(10 + 48, y1 + 16), ColorRefToARGB(DListBox::kEditBackColor));
     CRect field = list->GetEditor().GetRect();
     EXPECT_EQ(field.left, 10 + DListBox::kImageColumn) << "the edited text starts where the row text starts";
-    EXPECT_EQ(Pixel(field.right - 3, field.top + field.Height() / 2), ColorRefToARGB(DListBox::kEditBackColor));
+    EXPECT_EQ(
+        Pixel(field.right - 3, field.top + field.Height() / 2), ColorRefToARGB(DListBox::kEditBackColor));
 }
 
 } // namespace

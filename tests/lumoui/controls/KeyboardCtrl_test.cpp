@@ -443,6 +443,11 @@ TEST_F(KeyboardCtrlTest, TipsShowOnlyOnceEnabled)
     Move(Centre(1));
     EXPECT_EQ(tips->GetTitle(), "A") << "without tip texts: the name";
     EXPECT_TRUE(tips->IsWindowVisible());
+    m_kb->SetVisible(false);
+    EXPECT_FALSE(tips->IsWindowVisible()) << "a hidden picture takes its tip along";
+    m_kb->SetVisible(true);
+    Move(Centre(0));
+    EXPECT_TRUE(tips->IsWindowVisible());
     Move(CPoint(5, 5)); // out of the control
     EXPECT_FALSE(tips->IsWindowVisible());
 

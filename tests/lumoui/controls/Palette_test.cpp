@@ -72,7 +72,8 @@ TEST_F(CirclePaletteTest, PressFarFromTheCentreChangesNothingButTheReleaseStillC
     EXPECT_EQ(wheel->GetDistanse(CPoint(120, 120)), 70);
     Click(120, 120);
     EXPECT_EQ(wheel->GetSelectColor(), CirclePalette::kDefaultColor);
-    EXPECT_EQ(Notes(116), (std::vector<Note> { { NOTIFY_CLICK, 0, static_cast<LPARAM>(CirclePalette::kDefaultColor) } }));
+    EXPECT_EQ(Notes(116),
+        (std::vector<Note> { { NOTIFY_CLICK, 0, static_cast<LPARAM>(CirclePalette::kDefaultColor) } }));
 }
 
 TEST_F(CirclePaletteTest, PickingTakesThePicturesColourUnderThePoint)
@@ -83,8 +84,9 @@ TEST_F(CirclePaletteTest, PickingTakesThePicturesColourUnderThePoint)
     const COLORREF picked = RGB(70, 5, 77);
     EXPECT_EQ(wheel->GetSelectColor(), picked);
     EXPECT_EQ(wheel->GetThumbRect(), CRect(65, 0, 75, 10));
-    EXPECT_EQ(Notes(116), (std::vector<Note> { { NOTIFY_COLOR, 0, static_cast<LPARAM>(picked) },
-                              { NOTIFY_CLICK, 0, static_cast<LPARAM>(picked) } }));
+    EXPECT_EQ(Notes(116),
+        (std::vector<Note> { { NOTIFY_COLOR, 0, static_cast<LPARAM>(picked) },
+            { NOTIFY_CLICK, 0, static_cast<LPARAM>(picked) } }));
     ClearNotes();
     Click(70, 5);
     EXPECT_EQ(Codes(116), (std::vector<UINT> { NOTIFY_CLICK })) << "the same point picks nothing new";
@@ -213,7 +215,10 @@ TEST_F(MPaletteTest, DrawsTheFieldTheBarAndTheMarker)
 class CColorPaletteTest : public PaletteTest {
 protected:
     static constexpr UINT kId = 600;
-    CColorPalette* MakePalette() { return Make<CColorPalette>("CColorPalette", kId, CRect(20, 20, 340, 205)); }
+    CColorPalette* MakePalette()
+    {
+        return Make<CColorPalette>("CColorPalette", kId, CRect(20, 20, 340, 205));
+    }
     std::vector<Note> ColorNotes() const
     {
         std::vector<Note> out;
@@ -308,7 +313,8 @@ TEST_F(CColorPaletteTest, SpinsPresetsAndThePaletteMoveEachOther)
     Click(field.left + 1, field.top + field.Height() / 2);
     COLORREF fromPalette = p->GetPalette()->GetSelectColor();
     EXPECT_EQ(p->GetSelectColor(), fromPalette);
-    EXPECT_EQ(Spins(p), (std::vector<int> { GetRValue(fromPalette), GetGValue(fromPalette), GetBValue(fromPalette) }));
+    EXPECT_EQ(Spins(p),
+        (std::vector<int> { GetRValue(fromPalette), GetGValue(fromPalette), GetBValue(fromPalette) }));
     EXPECT_EQ(ColorNotes(), (std::vector<Note> { { NOTIFY_COLOR, 0, static_cast<LPARAM>(fromPalette) } }));
 }
 
