@@ -3,6 +3,7 @@
 #include "lumoui/Manager.h"
 #include "mainwnd/KeyboardDlg.h"
 #include "mainwnd/SystemServices.h"
+#include "mainwnd/UiProbe.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "platform/SingleInstance.h"
@@ -21,6 +22,10 @@ int RunMainWindow(SingleInstance& instance)
 {
     SystemServices services;
     KeyboardDlg dialog(services, &instance);
+    // Whole-program tests read the windows through this; it stays off unless asked for.
+    UiProbe probe;
+    probe.StartFromEnvironment({ lumo::Manager::GetDeviceName(), "CloseWindowTipDlg", "CustomKeyDlg", "MessageBox",
+        "WaitDlg", "Menu Window", "ComboWnd", "KeyboardTip Window" });
     dialog.DoModal();
     // Every thread stops before the window's object goes, while what they use still exists.
     dialog.Shutdown();

@@ -8,10 +8,12 @@ namespace {
 
 constexpr int kHighestMode = 2;
 
-// "0,1,2" → modes; null when the text is not such a list.
+// "0,1,2" → modes, "" → none; null when the text is not such a list.
 std::optional<std::vector<int>> ParseModes(const std::string& text)
 {
     std::vector<int> modes;
+    if (text.empty())
+        return modes;
     size_t start = 0;
     while (start <= text.size()) {
         const size_t end = std::min(text.find(',', start), text.size());

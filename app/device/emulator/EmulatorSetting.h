@@ -1,7 +1,8 @@
 #pragma once
 
 // The value of CLAVORA_EMULATOR: "1" (the first model of device type 201, wired) or
-// "<model name>[:<modes>]", modes a comma list of connection modes attached at start.
+// "<model name>[:<modes>]", modes a comma list of connection modes attached at start (an empty
+// list after the colon: none, for a start without a keyboard).
 
 #include <optional>
 #include <string>

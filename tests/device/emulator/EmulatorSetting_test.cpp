@@ -21,6 +21,8 @@ TEST(EmulatorSetting, ValueForms)
         { "1:1,2", true, "", { 1, 2 } },
         { "K201", true, "K201", { 0 } },
         { "K201:0,1", true, "K201", { 0, 1 } },
+        { "1:", true, "", {} },
+        { "K201:", true, "K201", {} },
         { "Pro: Edition:2", true, "Pro: Edition", { 2 } },
         { "K201:3", true, "K201:3", { 0 } },  // not a mode list: part of the name
         { "K201:0,,1", true, "K201:0,,1", { 0 } },
