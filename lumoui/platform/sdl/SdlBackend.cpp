@@ -4,12 +4,14 @@
 #include "platform/PixelOps.h"
 #include "platform/WindowBackend.h"
 #include "platform/sdl/SdlKeys.h"
+#include "platform/sdl/X11Errors.h"
 
 #include <SDL.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <string_view>
 #include <unordered_map>
 
 namespace lumo {
@@ -452,6 +454,9 @@ std::unique_ptr<WindowBackend> CreateSdlBackend()
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return nullptr;
+    }
+    if (const char* driver = SDL_GetCurrentVideoDriver(); driver && std::string_view(driver) == "x11") {
+        TolerateStaleWakeups();
     }
     SDL_StopTextInput();
     Uint32 wake = SDL_RegisterEvents(1);
