@@ -17,6 +17,7 @@
 #include "store/DataStore.h"
 
 #include <chrono>
+#include <map>
 #include <set>
 #include <thread>
 
@@ -183,6 +184,31 @@ protected:
         return row;
     }
 };
+
+TEST_F(KeyPageFlowTest, TheChooserOffersEveryKeyAndTheFunctionsByTheirTexts)
+{
+    // Media and browser codes with the texts that name them.
+    const std::map<int, int> functions { { 232, 272 }, { 233, 235 }, { 234, 234 }, { 235, 236 }, { 236, 231 },
+        { 237, 232 }, { 238, 230 }, { 239, 233 }, { 240, 271 }, { 241, 273 }, { 242, 270 }, { 243, 276 },
+        { 244, 277 }, { 245, 275 }, { 246, 274 }, { 247, 279 }, { 248, 278 }, { 249, 252 } };
+    std::map<int, int> counts;
+    std::map<std::string, int> codeOf;
+    lumo::KeyFuncItem item;
+    for (int i = 0; Chooser()->GetItem(i, item); ++i) {
+        ++counts[item.itemData];
+        codeOf.emplace(item.text, item.itemData);
+        if (const auto found = functions.find(item.itemData); found != functions.end())
+            EXPECT_EQ(item.text, Text(found->second)) << item.itemData;
+        else
+            EXPECT_TRUE(item.itemData >= 4 && item.itemData <= 231) << item.text << " " << item.itemData;
+    }
+    EXPECT_EQ(Chooser()->GetItemCount(), 122);
+    EXPECT_EQ(counts.size(), 122u) << "every item has a code of its own";
+    EXPECT_EQ(codeOf["A"], 4);
+    EXPECT_EQ(codeOf["Space"], 44);
+    EXPECT_EQ(codeOf["Esc"], 41);
+    EXPECT_EQ(codeOf["Ctrl"], 224);
+}
 
 TEST_F(KeyPageFlowTest, AKeyChosenInTheChooserIsWhatTheKeyTypes)
 {
