@@ -83,7 +83,10 @@ private:
     UiProbe& m_probe;
 };
 
-UiProbe::UiProbe() = default;
+UiProbe::UiProbe(KeyboardDlg& dialog)
+    : m_dialog(dialog)
+{
+}
 
 UiProbe::~UiProbe() { Stop(); }
 
@@ -94,15 +97,15 @@ std::string UiProbe::DefaultPath()
     return folder + "/" + lumo::Manager::GetDeviceName() + "-ui.sock";
 }
 
-bool UiProbe::StartFromEnvironment(const std::vector<std::string>& titles)
+bool UiProbe::StartFromEnvironment()
 {
     const char* value = std::getenv("CLAVORA_UI_PROBE");
     if (!value || !*value || std::strcmp(value, "0") == 0)
         return false;
-    return Start(DefaultPath(), titles);
+    return Start(DefaultPath());
 }
 
-bool UiProbe::Start(const std::string& socketPath, const std::vector<std::string>& titles)
+bool UiProbe::Start(const std::string& socketPath)
 {
     Stop();
     sockaddr_un address {};
@@ -131,7 +134,6 @@ bool UiProbe::Start(const std::string& socketPath, const std::vector<std::string
         return false;
     }
     m_hwnd.store(m_window->GetSafeHwnd());
-    m_titles = titles;
     m_path = socketPath;
     m_listen = std::move(listen);
     m_stopping = false;
@@ -207,7 +209,7 @@ std::string UiProbe::RequestDescription()
 
 void UiProbe::Describe()
 {
-    std::string description = DescribeToolkitWindows(m_titles);
+    std::string description = DescribeProgram(m_dialog);
     {
         std::lock_guard lock(m_lock);
         m_reply = std::move(description);

@@ -2,21 +2,36 @@
 
 A test is a function `test_<name>(e2e)` in a `test_<topic>.py` file beside this one; `e2e` is
 an `E2E` session that owns one virtual display with a window manager, private runtime, config
-and data folders, and every process started through it. Typical use:
+and data folders, and every process started through it (all ended after the test, also when it
+fails). Example:
 
-    def test_attach_shows_key_page(e2e):
-        app = e2e.start(modes=[])                    # the stand-in keyboard, nothing attached
-        app.wait_ui(lambda ui: ui.shown(ctl.STATUS), "home page")
-        app.emulator("attach 0")
-        ui = app.wait_ui(lambda ui: ui.shown(ctl.TAB_BAR), "tab bar")
-        app.click_tab(ctl.TAB_LIGHT)
-        shot = app.screenshot()                     # the main window's client area
-        assert not shot.is_uniform(ui.rect(ctl.LIGHT_PICTURE))
+    from clavora_e2e import check, ctl, virtual_states
 
-Everything here uses the standard library and these programs: Xvfb, openbox, xdotool,
-ImageMagick's `import` (screenshots), optionally pulseaudio and dbus-daemon.
-Waiting is always a poll on a condition with a deadline (`wait_for`); deadlines grow with
-CLAVORA_E2E_TIMEOUT_SCALE for slow machines.
+    def test_light_tab_shows_the_light_page(e2e):
+        app = e2e.start(modes=[])                          # stand-in keyboard, nothing attached
+        app.wait_ui(lambda ui: ui.text(ctl.kStatusText) == e2e.text(61), "no keyboard")
+        app.emulator("attach 0")                           # its control socket
+        app.click_tab(ctl.kTabLight)                       # a real click where the probe says
+        ui = app.wait_ui(lambda ui: ui.shown(ctl.kLightLayout), "the light page")
+        shot = app.screenshot(save="light")                # kept in the test's artifacts
+        check(not shot.is_uniform(ui.rect(ctl.kLightPicture)), "no keyboard picture")
+
+What a session offers:
+- `e2e.start(emulator="1", modes=(0,), settings=None, env=None)` -> App; `e2e.text(n)` (English
+  texts), `e2e.screenshot()`, `e2e.artifact(name)`, `e2e.start_sound()`, `e2e.start_bus()`.
+- App: `ui()` / `wait_ui(cond, what)` (the UI probe: `Ui.control/shown/rect/text/items/item`,
+  `Ui.program` with the queued device tasks and more), `settle()`,
+  `click(x, y, title)`, `click_control(id, title)`, `click_rect`, `click_tab(tab id)`,
+  `type(text)`, `key(names)`, `emulator(cmd)` / `tap(usage)` / `wait_dump(cond, what)` (the
+  stand-in keyboard; `virtual_states(dump, report id)` decodes what the virtual device sent),
+  `instance(cmd)` (the single-instance socket), `state()` (the state line), `settings()`,
+  `store()` (sqlite3, read-only), `screenshot(title, save)`, `wait_exit()`, `stderr()`.
+- `ctl.k...`: the control IDs of app/mainwnd/ControlIds.h by name.
+
+Every wait polls a condition with a deadline (`wait_for`); nothing sleeps for a fixed time.
+Deadlines grow with CLAVORA_E2E_TIMEOUT_SCALE. Rects are (left, top, right, bottom) in a
+window's client coordinates. Programs used: Xvfb, openbox, xdotool, xprop, ImageMagick's
+`import`; pulseaudio and dbus-daemon when a test asks for them.
 """
 
 import configparser
@@ -41,6 +56,10 @@ class E2EFailure(AssertionError):
     pass
 
 
+class ProgramEnded(E2EFailure):
+    """The program ended while a test waited for it; never worth waiting on."""
+
+
 def scaled(seconds):
     return seconds * TIMEOUT_SCALE
 
@@ -59,6 +78,8 @@ def wait_for(condition, what, timeout=DEFAULT_TIMEOUT, interval=0.05):
             if value:
                 return value
             last_error = None
+        except ProgramEnded:
+            raise
         except (OSError, ValueError, KeyError, E2EFailure) as error:
             last_error = error
         if time.monotonic() >= deadline:
@@ -170,7 +191,7 @@ class Image:
     def is_near(self, x, y, colour, tolerance=40):
         return max(abs(a - b) for a, b in zip(self.pixel(x, y), colour)) <= tolerance
 
-    def difference(self, other, rect=None, tolerance=24, step=2):
+    def difference(self, other, rect=None, tolerance=24, step=3):
         """The share of pixels in the rect (every `step`th row and column) that differ by more
         than `tolerance`."""
         check((self.width, self.height) == (other.width, other.height), "pictures differ in size")
@@ -200,6 +221,7 @@ class Ui:
 
     def __init__(self, data):
         self.data = data
+        self.program = data.get("program", {})
         self.windows = data.get("windows", [])
 
     def window(self, title=DEVICE_NAME):
@@ -254,6 +276,36 @@ def centre(rect):
     return ((left + right) // 2, (top + bottom) // 2)
 
 
+# --- The virtual device's reports ------------------------------------------------------------
+
+def keyboard_usages(hex_data):
+    """The keyboard usages held in a keyboard report (byte 0 unused, then a 256-bit bitmap)."""
+    data = bytes.fromhex(hex_data)
+    return frozenset(u for u in range(256) if 1 + (u >> 3) < len(data) and data[1 + (u >> 3)] & (1 << (u & 7)))
+
+
+def virtual_states(dump, report_id=1):
+    """The successive states one kind of virtual report went through, repeats folded.
+
+    Keyboard reports (id 1) give frozensets of usages; consumer (3) and system (4) reports
+    their 16-bit usage; mouse reports (2) their button byte.
+    """
+    states = []
+    for report in dump["virtual_reports"]:
+        if report["id"] != report_id:
+            continue
+        data = bytes.fromhex(report["hex"])
+        if report_id == 1:
+            state = keyboard_usages(report["hex"])
+        elif report_id in (3, 4):
+            state = int.from_bytes(data[:2], "little")
+        else:
+            state = data[0] if data else 0
+        if not states or states[-1] != state:
+            states.append(state)
+    return states
+
+
 # --- Sockets ----------------------------------------------------------------------------------
 
 def ask_socket(path, line, timeout=10.0, read_all=False):
@@ -278,8 +330,9 @@ def ask_socket(path, line, timeout=10.0, read_all=False):
 class App:
     """One run of clavora inside an E2E session."""
 
-    def __init__(self, e2e, proc, stderr_path, label):
+    def __init__(self, e2e, proc, stderr_path, label, env):
         self.e2e = e2e
+        self.env = env
         self.proc = proc
         self.stderr_path = stderr_path
         self.label = label
@@ -317,6 +370,28 @@ class App:
         check(answer == "ok", f"stand-in keyboard refused {command!r}: {answer}")
         return answer
 
+    def state(self):
+        """The window's state line as a dict ({} before the first one): page (0 home, 1 keys,
+        2 macros, 3 light, 4 settings), tabs, keyboard, visible - all ints."""
+        try:
+            line = open(self.env["CLAVORA_STATE_FILE"]).read().strip().splitlines()[-1]
+        except (OSError, IndexError):
+            return {}
+        return {k: int(v) for k, v in (field.split("=", 1) for field in line.split())}
+
+    def tap(self, usage):
+        """Presses and releases a physical key of the stand-in keyboard (a HID usage)."""
+        self.emulator(f"press {usage}")
+        self.emulator(f"release {usage}")
+
+    def wait_dump(self, condition, what, timeout=DEFAULT_TIMEOUT):
+        """Polls the stand-in keyboard's dump until `condition(dump)` holds; returns it."""
+        def poll():
+            self.check_running(what)
+            dump = self.emulator("dump")
+            return dump if condition(dump) else None
+        return wait_for(poll, what, timeout)
+
     def ui(self):
         """The probe's description of the windows now."""
         answer = ask_socket(os.path.join(self.runtime, DEVICE_NAME + "-ui.sock"), "dump", read_all=True)
@@ -324,13 +399,33 @@ class App:
         self.last_ui = json.loads(answer)
         return Ui(self.last_ui)
 
+    def check_running(self, what):
+        """Fails at once when the program is gone."""
+        code = self.proc.poll()
+        if code is None:
+            return
+        cause = f"code {code}"
+        if code < 0:
+            # Tests signal the program only when they tear down, after all waiting.
+            cause = f"signal {-code}, not sent by this test"
+        raise ProgramEnded(f"{self.label} ended ({cause}) while waiting for {what}")
+
     def wait_ui(self, condition, what, timeout=DEFAULT_TIMEOUT):
         """Polls the probe until `condition(ui)` holds; returns that Ui."""
         def probe():
-            check(self.running(), f"{self.label} ended (code {self.proc.poll()}) while waiting for {what}")
+            self.check_running(what)
             ui = self.ui()
             return ui if condition(ui) else None
         return wait_for(probe, what, timeout)
+
+    def settle(self, title=DEVICE_NAME, timeout=DEFAULT_TIMEOUT):
+        """Waits until no device task is queued or running and the window takes input (the
+        worker disables the main window around keyboard tasks; a click then would be lost)."""
+        def quiet(ui):
+            w = ui.window(title)
+            return (ui.program.get("tasks") == 0 and not ui.program.get("wait_box")
+                    and w is not None and w["visible"] and w["enabled"])
+        return self.wait_ui(quiet, f"the program to settle with {title!r} taking input", timeout)
 
     # Windows
     def window_id(self, title=DEVICE_NAME, timeout=DEFAULT_TIMEOUT):
@@ -355,19 +450,22 @@ class App:
         """Moves the pointer to client coordinates of a window."""
         self.e2e.xdotool("mousemove", "--sync", "--window", self.window_id(title), str(x), str(y))
 
-    def click(self, x, y, title=DEVICE_NAME, button=1):
-        """A real click (press and release) at client coordinates of a window."""
+    def click(self, x, y, title=DEVICE_NAME, button=1, settle=True):
+        """A real click (press and release) at client coordinates of a window; first waits
+        until the program has settled (see `settle`) unless told not to."""
+        if settle:
+            self.settle(title)
         self.move(x, y, title)
         self.e2e.xdotool("click", str(button))
 
-    def click_rect(self, rect, title=DEVICE_NAME, button=1):
+    def click_rect(self, rect, title=DEVICE_NAME, button=1, settle=True):
         x, y = centre(rect)
-        self.click(x, y, title, button)
+        self.click(x, y, title, button, settle)
 
-    def click_control(self, control_id, title=DEVICE_NAME, button=1):
+    def click_control(self, control_id, title=DEVICE_NAME, button=1, settle=True):
         """Clicks the centre of a shown control, found through the probe."""
         ui = self.wait_ui(lambda u: u.shown(control_id, title), f"control {control_id} shown in {title!r}")
-        self.click_rect(ui.rect(control_id, title), title, button)
+        self.click_rect(ui.rect(control_id, title), title, button, settle)
 
     def click_tab(self, tab_id):
         """Clicks the tab with this item ID in the main window's tab bar."""
@@ -381,10 +479,14 @@ class App:
         self.e2e.xdotool("key", *names)
 
     # Pictures
-    def screenshot(self, title=DEVICE_NAME):
-        """The window's area of the screen (client coordinates), as an Image."""
+    def screenshot(self, title=DEVICE_NAME, save=None):
+        """The window's area of the screen (client coordinates), as an Image; with `save`,
+        also kept as <save>.png among the test's artifacts."""
         x, y, w, h = self.geometry(title)
-        return self.e2e.screenshot().crop((x, y, x + w, y + h))
+        shot = self.e2e.screenshot().crop((x, y, x + w, y + h))
+        if save:
+            shot.save_png(self.e2e.artifact(save + ".png"))
+        return shot
 
     # Files
     def settings(self):
@@ -438,6 +540,10 @@ class E2E:
         with open(client_conf, "w") as f:
             f.write("autospawn = no\n")
         env["PULSE_CLIENTCONFIG"] = client_conf
+        # Under the sanitizer presets: the library reports the unit tests suppress as well.
+        here = os.path.dirname(os.path.abspath(__file__))
+        env.setdefault("LSAN_OPTIONS", f"suppressions={here}/lsan.supp:print_suppressions=0")
+        env.setdefault("TSAN_OPTIONS", f"suppressions={here}/tsan.supp:print_suppressions=0")
         return env
 
     def _spawn(self, args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=None, **kw):
@@ -464,10 +570,12 @@ class E2E:
         check(number.strip().isdigit(), "Xvfb did not start")
         self.display = ":" + number.strip().decode()
         self.env["DISPLAY"] = self.display
-        self._spawn(["openbox", "--sm-disable"], stderr=open(os.path.join(self.root, "openbox.log"), "w"))
-        # The window manager is up once it announces itself on the root window.
-        wait_for(lambda: "window id" in self._run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check_rc=False),
-                 "openbox")
+        # Openbox runs the start-up command once it manages the screen; a window mapped
+        # before that may never see its MapNotify (SDL then waits for it forever).
+        ready = os.path.join(self.root, "openbox-ready")
+        self._spawn(["openbox", "--sm-disable", "--startup", f"touch {ready}"],
+                    stderr=open(os.path.join(self.root, "openbox.log"), "w"))
+        wait_for(lambda: os.path.exists(ready), "openbox")
 
     def start_sound(self):
         """A private PulseAudio with a null sink as default (its monitor records what plays)."""
@@ -505,7 +613,8 @@ class E2E:
         emulator: the model ("1" = first model of device type 201, or a model name), None for
         no stand-in; modes: the connection modes attached at start ([] = none). settings:
         values written to settings.ini before the start (e.g. {"exit_mode": "1"}). With
-        `wait`, returns once the main window is visible and the probe answers.
+        `wait`, returns once the main window is visible and the start-up's device tasks are
+        done.
         """
         self.start_display()
         if settings:
@@ -517,15 +626,17 @@ class E2E:
             run_env["CLAVORA_UI_PROBE"] = "1"
         run_env.update(env or {})
         index = len(self.apps)
+        run_env["CLAVORA_STATE_FILE"] = os.path.join(self.root, f"state-{index}.txt")
         stderr_path = os.path.join(self.root, f"clavora-{index}.stderr")
         proc = self._spawn([os.path.join(self.bin_dir, "clavora")], env=run_env, stdout=open(stderr_path, "ab"),
                            stderr=subprocess.STDOUT, cwd=self.root)
-        app = App(self, proc, stderr_path, f"clavora #{index}")
+        app = App(self, proc, stderr_path, f"clavora #{index}", run_env)
         self.apps.append(app)
         if wait:
             app.window_id(timeout=40)
             if probe:
                 app.wait_ui(lambda ui: ui.has_window(DEVICE_NAME), "the UI probe", timeout=40)
+                app.settle(timeout=40)
         return app
 
     def write_settings(self, values):
@@ -557,10 +668,32 @@ class E2E:
                 self.screenshot().save_png(self.artifact("failure-screen.png"))
         except Exception as error:  # the display may be gone; keep the rest
             print(f"no failure screenshot: {error}")
+        notes = []
         for app in self.apps:
+            name = app.label.replace(" #", "-")
+            notes.append(f"{app.label}: " + ("running" if app.running() else f"ended with {app.proc.poll()}"))
+            if app.running():
+                try:
+                    app.ui()
+                except (OSError, ValueError, E2EFailure) as error:
+                    notes.append(f"{app.label}: no probe answer ({error})")
+                    self._save_stacks(app, self.artifact(f"{name}-stacks.txt"))
             if app.last_ui is not None:
-                with open(self.artifact(f"{app.label.replace(' #', '-')}-ui.json"), "w") as f:
+                with open(self.artifact(f"{name}-ui.json"), "w") as f:
                     json.dump(app.last_ui, f, indent=1)
+        if self.display:
+            notes.append(self._run(["xwininfo", "-root", "-tree"], check_rc=False))
+        with open(self.artifact("failure-notes.txt"), "w") as f:
+            f.write("\n".join(notes) + "\n")
+
+    def _save_stacks(self, app, path):
+        """Every thread's stack of a program that does not answer (when gdb is there)."""
+        if not shutil.which("gdb"):
+            return
+        result = subprocess.run(["gdb", "-p", str(app.proc.pid), "-batch", "-ex", "thread apply all bt"],
+                                capture_output=True, text=True, timeout=scaled(60))
+        with open(path, "w") as f:
+            f.write(result.stdout + result.stderr)
 
     def close(self):
         for app in self.apps:

@@ -39,6 +39,7 @@ def test_close_prompt_hides_to_tray_and_activate_shows_again(e2e):
     app = e2e.start()
     app.click_control(ctl.kClose)
     ui = app.wait_ui(lambda u: u.has_window(PROMPT), "the close prompt")
+    app.screenshot(PROMPT, save="close-prompt")
     check(ui.control(HIDE_CHOICE, PROMPT)["checked"] and not ui.control(QUIT_CHOICE, PROMPT)["checked"],
           "the prompt does not start with 'hide to the tray' chosen")
     check(ui.text(HIDE_CHOICE, PROMPT) == e2e.text(171) and ui.text(QUIT_CHOICE, PROMPT) == e2e.text(172),
