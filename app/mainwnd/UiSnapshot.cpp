@@ -113,7 +113,7 @@ void WriteChooser(JsonWriter& json, const lumo::KeyFuncControl& chooser)
 {
     const CRect control = chooser.GetRect();
     const lumo::CPoint scroll = chooser.GetScrollOffset();
-    json.Key("selected").Value(chooser.GetCheckItem());
+    json.Key("selected").Value(chooser.GetCheckItem()).Key("pressed").Value(chooser.GetPressItem());
     json.Key("items").BeginArray();
     for (int i = 0; i < chooser.GetItemCount(); ++i) {
         lumo::KeyFuncItem item;

@@ -18,7 +18,8 @@ fails). Example:
 
 What a session offers:
 - `e2e.start(emulator="1", modes=(0,), settings=None, env=None)` -> App; `e2e.text(n)` (English
-  texts), `e2e.screenshot()`, `e2e.artifact(name)`, `e2e.start_sound()`, `e2e.start_bus()`.
+  texts), `e2e.screenshot()`, `e2e.artifact(name)`, `e2e.start_sound()`, `e2e.start_bus()`,
+  `e2e.opened()` (what went to xdg-open, which is a recorder here).
 - App: `ui()` / `wait_ui(cond, what)` (the UI probe: `Ui.control/shown/rect/text/items/item`,
   `Ui.program` with the queued device tasks and more), `settle()`,
   `click(x, y, title)`, `click_control(id, title)`, `click_rect`, `click_tab(tab id)`,
@@ -535,6 +536,14 @@ class E2E:
             "LANG": "en_US.UTF-8",
             "LC_ALL": "en_US.UTF-8",
         })
+        # Links and files the program opens are written down instead of reaching a browser.
+        bin_dir = os.path.join(self.root, "bin")
+        os.makedirs(bin_dir)
+        opener = os.path.join(bin_dir, "xdg-open")
+        with open(opener, "w") as f:
+            f.write('#!/bin/sh\nprintf "%s\\n" "$*" >> "$(dirname "$0")/../opened.txt"\n')
+        os.chmod(opener, 0o755)
+        env["PATH"] = bin_dir + os.pathsep + env.get("PATH", "/usr/bin:/bin")
         # No sound server unless a test asks for one, and never one started behind our back.
         client_conf = os.path.join(self.root, "pulse-client.conf")
         with open(client_conf, "w") as f:
@@ -644,6 +653,13 @@ class E2E:
         os.makedirs(folder, exist_ok=True)
         with open(os.path.join(folder, "settings.ini"), "w") as f:
             f.write("[settings]\n" + "".join(f"{k}={v}\n" for k, v in values.items()))
+
+    def opened(self):
+        """What the program asked xdg-open to open, in order."""
+        try:
+            return open(os.path.join(self.root, "opened.txt")).read().splitlines()
+        except OSError:
+            return []
 
     def text(self, number):
         """A text of the English language file."""
