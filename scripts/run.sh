@@ -39,7 +39,12 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   XVFB_PID=$!
   trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  openbox >/dev/null 2>&1 &
+  # Wait until the window manager runs: a window mapped while it is still starting can be
+  # left unmanaged and never shown.
+  ready=$(mktemp -u)
+  openbox --sm-disable --startup "touch $ready" >/dev/null 2>&1 &
+  for _ in $(seq 100); do [ -e "$ready" ] && break; sleep 0.1; done
+  rm -f "$ready"
 fi
 
 "$BIN/clavora"
