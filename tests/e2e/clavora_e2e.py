@@ -24,7 +24,8 @@ What a session offers:
   `Ui.program` with the queued device tasks and more), `settle()`,
   `click(x, y, title)`, `click_control(id, title)`, `click_rect`, `click_tab(tab id)`,
   `type(text)`, `key(names)`, `emulator(cmd)` / `tap(usage)` / `wait_dump(cond, what)` (the
-  stand-in keyboard; `virtual_states(dump, report id)` decodes what the virtual device sent),
+  stand-in keyboard; a dump keeps every report until "clear"; `virtual_states(dump, report id)`
+  decodes what the virtual device sent),
   `instance(cmd)` (the single-instance socket), `state()` (the state line), `settings()`,
   `store()` (sqlite3, read-only), `screenshot(title, save)`, `wait_exit()`, `stderr()`.
 - `ctl.k...`: the control IDs of app/mainwnd/ControlIds.h by name.
