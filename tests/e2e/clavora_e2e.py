@@ -32,7 +32,7 @@ What a session offers:
 
 Every wait polls a condition with a deadline (`wait_for`); nothing sleeps for a fixed time.
 Deadlines grow with CLAVORA_E2E_TIMEOUT_SCALE. Rects are (left, top, right, bottom) in a
-window's client coordinates. Programs used: Xvfb, openbox, xdotool, xprop, ImageMagick's
+window's client coordinates. Screenshots are `screen_image.Image`s. Programs used: Xvfb, openbox, xdotool, xprop, ImageMagick's
 `import`; pulseaudio and dbus-daemon when a test asks for them.
 """
 
@@ -43,11 +43,11 @@ import shutil
 import signal
 import socket
 import sqlite3
-import struct
 import subprocess
 import tempfile
 import time
-import zlib
+
+from screen_image import Image
 
 DEVICE_NAME = "Clavora"
 TIMEOUT_SCALE = float(os.environ.get("CLAVORA_E2E_TIMEOUT_SCALE", "1"))
@@ -108,112 +108,6 @@ def read_language(path):
     parser.optionxform = str
     parser.read_string(text)
     return {int(k): v for k, v in parser["KB.DIALOG"].items() if k.strip().isdigit()}
-
-
-# --- Images -----------------------------------------------------------------------------------
-
-class Image:
-    """An RGB picture (from a PPM screenshot) with tolerant region checks.
-
-    Rects are (left, top, right, bottom), right and bottom exclusive, in the picture's
-    coordinates. Checks never compare whole images with stored ones.
-    """
-
-    def __init__(self, width, height, rgb):
-        self.width = width
-        self.height = height
-        self.rgb = rgb
-
-    @staticmethod
-    def from_ppm(data):
-        fields = []
-        pos = 0
-        while len(fields) < 4:
-            while data[pos:pos + 1].isspace():
-                pos += 1
-            if data[pos:pos + 1] == b"#":
-                pos = data.index(b"\n", pos) + 1
-                continue
-            end = pos
-            while not data[end:end + 1].isspace():
-                end += 1
-            fields.append(data[pos:end])
-            pos = end
-        check(fields[0] == b"P6" and fields[3] == b"255", "screenshot is not an 8-bit PPM")
-        width, height = int(fields[1]), int(fields[2])
-        rgb = data[pos + 1:pos + 1 + width * height * 3]
-        check(len(rgb) == width * height * 3, "screenshot is truncated")
-        return Image(width, height, rgb)
-
-    def pixel(self, x, y):
-        i = (y * self.width + x) * 3
-        return tuple(self.rgb[i:i + 3])
-
-    def crop(self, rect):
-        left, top, right, bottom = self._clip(rect)
-        rows = [self.rgb[(y * self.width + left) * 3:(y * self.width + right) * 3] for y in range(top, bottom)]
-        return Image(right - left, bottom - top, b"".join(rows))
-
-    def _clip(self, rect):
-        left, top, right, bottom = rect
-        return (max(0, left), max(0, top), min(self.width, right), min(self.height, bottom))
-
-    def pixels(self, rect=None, step=1):
-        left, top, right, bottom = self._clip(rect or (0, 0, self.width, self.height))
-        for y in range(top, bottom, step):
-            row = self.rgb[(y * self.width + left) * 3:(y * self.width + right) * 3]
-            for i in range(0, len(row), 3 * step):
-                yield row[i], row[i + 1], row[i + 2]
-
-    def colours(self, rect=None, step=1, quantum=16):
-        """Distinct colours in the rect, each channel rounded down to `quantum`."""
-        return {(r // quantum, g // quantum, b // quantum) for r, g, b in self.pixels(rect, step)}
-
-    def is_uniform(self, rect=None, tolerance=12):
-        """True when every pixel lies within `tolerance` of the rect's first pixel."""
-        first = None
-        for p in self.pixels(rect):
-            if first is None:
-                first = p
-            elif max(abs(a - b) for a, b in zip(p, first)) > tolerance:
-                return False
-        return True
-
-    def count_near(self, colour, rect=None, tolerance=40):
-        return sum(1 for p in self.pixels(rect) if max(abs(a - b) for a, b in zip(p, colour)) <= tolerance)
-
-    def mean(self, rect=None):
-        total, n = [0, 0, 0], 0
-        for p in self.pixels(rect):
-            for i in range(3):
-                total[i] += p[i]
-            n += 1
-        return tuple(t / max(n, 1) for t in total)
-
-    def is_near(self, x, y, colour, tolerance=40):
-        return max(abs(a - b) for a, b in zip(self.pixel(x, y), colour)) <= tolerance
-
-    def difference(self, other, rect=None, tolerance=24, step=3):
-        """The share of pixels in the rect (every `step`th row and column) that differ by more
-        than `tolerance`."""
-        check((self.width, self.height) == (other.width, other.height), "pictures differ in size")
-        pairs = zip(self.pixels(rect, step), other.pixels(rect, step))
-        n = changed = 0
-        for a, b in pairs:
-            n += 1
-            if max(abs(x - y) for x, y in zip(a, b)) > tolerance:
-                changed += 1
-        return changed / max(n, 1)
-
-    def save_png(self, path):
-        def chunk(kind, data):
-            return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-        stride = self.width * 3
-        raw = b"".join(b"\x00" + self.rgb[y * stride:(y + 1) * stride] for y in range(self.height))
-        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0)
-        with open(path, "wb") as f:
-            f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 6))
-                    + chunk(b"IEND", b""))
 
 
 # --- What the probe reports -------------------------------------------------------------------
@@ -287,12 +181,14 @@ def keyboard_usages(hex_data):
 
 
 def virtual_states(dump, report_id=1):
-    """The successive states one kind of virtual report went through, repeats folded.
+    """The states one kind of virtual report changed to, starting from idle (nothing held):
+    repeats, and idle reports before anything was held, are left out.
 
     Keyboard reports (id 1) give frozensets of usages; consumer (3) and system (4) reports
     their 16-bit usage; mouse reports (2) their button byte.
     """
-    states = []
+    idle = frozenset() if report_id == 1 else 0
+    states = [idle]
     for report in dump["virtual_reports"]:
         if report["id"] != report_id:
             continue
@@ -303,9 +199,9 @@ def virtual_states(dump, report_id=1):
             state = int.from_bytes(data[:2], "little")
         else:
             state = data[0] if data else 0
-        if not states or states[-1] != state:
+        if states[-1] != state:
             states.append(state)
-    return states
+    return states[1:]
 
 
 # --- Sockets ----------------------------------------------------------------------------------
@@ -420,13 +316,20 @@ class App:
             return ui if condition(ui) else None
         return wait_for(probe, what, timeout)
 
-    def settle(self, title=DEVICE_NAME, timeout=DEFAULT_TIMEOUT):
+    def settle(self, title=DEVICE_NAME, timeout=DEFAULT_TIMEOUT, quiet_for=0.15):
         """Waits until no device task is queued or running and the window takes input (the
-        worker disables the main window around keyboard tasks; a click then would be lost)."""
+        worker disables the main window around keyboard tasks; a click then would be lost),
+        and that has held for `quiet_for` seconds (hot-plug news may still be on its way)."""
+        quiet_since = [None]
+
         def quiet(ui):
             w = ui.window(title)
-            return (ui.program.get("tasks") == 0 and not ui.program.get("wait_box")
-                    and w is not None and w["visible"] and w["enabled"])
+            if not (ui.program.get("tasks") == 0 and not ui.program.get("wait_box")
+                    and w is not None and w["visible"] and w["enabled"]):
+                quiet_since[0] = None
+                return False
+            quiet_since[0] = quiet_since[0] or time.monotonic()
+            return time.monotonic() - quiet_since[0] >= quiet_for
         return self.wait_ui(quiet, f"the program to settle with {title!r} taking input", timeout)
 
     # Windows
@@ -623,8 +526,8 @@ class E2E:
         emulator: the model ("1" = first model of device type 201, or a model name), None for
         no stand-in; modes: the connection modes attached at start ([] = none). settings:
         values written to settings.ini before the start (e.g. {"exit_mode": "1"}). With
-        `wait`, returns once the main window is visible and the start-up's device tasks are
-        done.
+        `wait`, returns once the main window is visible, the first presence scan has shown
+        its outcome (key page, or "no keyboard") and the start-up's device tasks are done.
         """
         self.start_display()
         if settings:
@@ -646,6 +549,14 @@ class E2E:
             app.window_id(timeout=40)
             if probe:
                 app.wait_ui(lambda ui: ui.has_window(DEVICE_NAME), "the UI probe", timeout=40)
+                if emulator is not None:
+                    # The first presence scan is over once the page shows its outcome.
+                    if modes:
+                        app.wait_ui(lambda ui: ui.program.get("keyboard") and ui.shown(ctl.kTabBar),
+                                    "the keyboard found at start", timeout=40)
+                    else:
+                        app.wait_ui(lambda ui: ui.text(ctl.kStatusText) == self.text(61),
+                                    "the home page saying no keyboard is connected", timeout=40)
                 app.settle(timeout=40)
         return app
 
