@@ -17,6 +17,8 @@ PACKAGES=(
   # running under a virtual display, driving it, sound and session bus for whole-program runs
   xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick openbox
   pulseaudio pulseaudio-utils dbus dbus-bin dbus-daemon python3 procps
+  # stacks of a program that stops answering in a whole-program test
+  gdb
   # the desktop's opener for web links and files
   xdg-utils
 )

@@ -1,8 +1,8 @@
 #include "mainwnd/UiProbe.h"
 
 #include "lumoui/MWindow.h"
-#include "lumoui/Manager.h"
 #include "mainwnd/UiSnapshot.h"
+#include "platform/LocalSocket.h"
 
 #include <cerrno>
 #include <chrono>
@@ -11,8 +11,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 
 namespace clavora {
 
@@ -23,20 +21,7 @@ constexpr lumo::UINT kDescribeMessage = lumo::WM_APP + 1;
 constexpr auto kAnswerDeadline = std::chrono::seconds(5);
 constexpr int kReadDeadlineMs = 2000;
 constexpr size_t kMaxRequest = 256;
-
-bool SendAll(int fd, const std::string& text)
-{
-    size_t sent = 0;
-    while (sent < text.size()) {
-        const ssize_t n = ::send(fd, text.data() + sent, text.size() - sent, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        sent += static_cast<size_t>(n);
-    }
-    return true;
-}
+constexpr int kBacklog = 4;
 
 // The first line the client sends (without its newline); empty when none came in time.
 std::string ReadLine(int fd)
@@ -83,47 +68,37 @@ private:
     UiProbe& m_probe;
 };
 
-UiProbe::UiProbe() = default;
+UiProbe::UiProbe(KeyboardDlg& dialog)
+    : m_dialog(dialog)
+{
+}
 
 UiProbe::~UiProbe() { Stop(); }
 
 std::string UiProbe::DefaultPath()
 {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string folder = runtime && *runtime == '/' ? runtime : "/tmp";
-    return folder + "/" + lumo::Manager::GetDeviceName() + "-ui.sock";
+    return RuntimeSocketPath("-ui.sock");
 }
 
-bool UiProbe::StartFromEnvironment(const std::vector<std::string>& titles)
+bool UiProbe::StartFromEnvironment()
 {
     const char* value = std::getenv("CLAVORA_UI_PROBE");
     if (!value || !*value || std::strcmp(value, "0") == 0)
         return false;
-    return Start(DefaultPath(), titles);
+    return Start(DefaultPath());
 }
 
-bool UiProbe::Start(const std::string& socketPath, const std::vector<std::string>& titles)
+bool UiProbe::Start(const std::string& socketPath)
 {
     Stop();
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    if (socketPath.empty() || socketPath.size() >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
-    UniqueFd listen(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     int wake[2];
-    if (!listen.IsValid() || ::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0)
         return false;
     m_wakeRead.Reset(wake[0]);
     m_wakeWrite.Reset(wake[1]);
-    ::unlink(socketPath.c_str()); // left behind by an earlier run
-    const mode_t mask = ::umask(0177);
-    const bool bound = ::bind(listen.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::umask(mask);
-    if (!bound || ::listen(listen.Get(), 4) != 0) {
-        ::unlink(socketPath.c_str());
+    UniqueFd listen(ListenOnLocalSocket(socketPath, kBacklog));
+    if (!listen.IsValid())
         return false;
-    }
     m_window = std::make_unique<Window>(*this);
     if (!m_window->Create(nullptr, "", 0, 0, lumo::CRect(0, 0, 1, 1))) {
         m_window.reset();
@@ -131,7 +106,6 @@ bool UiProbe::Start(const std::string& socketPath, const std::vector<std::string
         return false;
     }
     m_hwnd.store(m_window->GetSafeHwnd());
-    m_titles = titles;
     m_path = socketPath;
     m_listen = std::move(listen);
     m_stopping = false;
@@ -207,7 +181,7 @@ std::string UiProbe::RequestDescription()
 
 void UiProbe::Describe()
 {
-    std::string description = DescribeToolkitWindows(m_titles);
+    std::string description = DescribeProgram(m_dialog);
     {
         std::lock_guard lock(m_lock);
         m_reply = std::move(description);

@@ -18,21 +18,22 @@
 #include <mutex>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace clavora {
 
+class KeyboardDlg;
+
 class UiProbe {
 public:
-    UiProbe();
+    // The dialog must outlive the probe.
+    explicit UiProbe(KeyboardDlg& dialog);
     ~UiProbe();
     UiProbe(const UiProbe&) = delete;
     UiProbe& operator=(const UiProbe&) = delete;
 
-    // Starts when CLAVORA_UI_PROBE is set and not "0"; call on the window thread. `titles` are
-    // the window titles described (every toolkit window with one of them).
-    bool StartFromEnvironment(const std::vector<std::string>& titles);
-    bool Start(const std::string& socketPath, const std::vector<std::string>& titles);
+    // Starts when CLAVORA_UI_PROBE is set and not "0"; call on the window thread.
+    bool StartFromEnvironment();
+    bool Start(const std::string& socketPath);
     // Window thread. Safe to call more than once.
     void Stop();
 
@@ -49,7 +50,7 @@ private:
     // Window thread.
     void Describe();
 
-    std::vector<std::string> m_titles;
+    KeyboardDlg& m_dialog;
     std::unique_ptr<Window> m_window;
     std::atomic<lumo::HWND> m_hwnd { nullptr }; // read by the serve thread
     std::string m_path;

@@ -14,7 +14,9 @@
 #include "lumoui/MSlider.h"
 #include "lumoui/MTabCtrl.h"
 #include "lumoui/PaintManager.h"
+#include "lumoui/Manager.h"
 #include "lumoui/WindowApi.h"
+#include "mainwnd/KeyboardDlg.h"
 
 #include <cxxabi.h>
 #include <cstdlib>
@@ -111,7 +113,7 @@ void WriteChooser(JsonWriter& json, const lumo::KeyFuncControl& chooser)
 {
     const CRect control = chooser.GetRect();
     const lumo::CPoint scroll = chooser.GetScrollOffset();
-    json.Key("selected").Value(chooser.GetCheckItem());
+    json.Key("selected").Value(chooser.GetCheckItem()).Key("pressed").Value(chooser.GetPressItem());
     json.Key("items").BeginArray();
     for (int i = 0; i < chooser.GetItemCount(); ++i) {
         lumo::KeyFuncItem item;
@@ -225,12 +227,29 @@ void WriteWindow(JsonWriter& json, lumo::HWND hwnd, const std::string& title)
     json.EndArray().EndObject();
 }
 
+void WriteProgram(JsonWriter& json, KeyboardDlg& dialog)
+{
+    json.Key("program").BeginObject();
+    json.Key("tasks").Value(static_cast<uint64_t>(dialog.GetTaskQueue().Size()));
+    json.Key("wait_box").Value(dialog.IsWaitBoxOpen());
+    json.Key("page").Value(dialog.GetCurrentPage());
+    json.Key("keyboard").Value(dialog.IsInterfaceFound());
+    json.Key("connection_mode").Value(dialog.GetConnectionMode());
+    json.Key("profile").Value(dialog.GetCurrentProfile());
+    json.EndObject();
+}
+
 } // namespace
 
-std::string DescribeToolkitWindows(const std::vector<std::string>& titles)
+std::string DescribeProgram(KeyboardDlg& dialog)
 {
+    // Every window the program opens; popups of other titles are the toolkit's own.
+    const std::string titles[] { lumo::Manager::GetDeviceName(), "CloseWindowTipDlg", "CustomKeyDlg", "MessageBox",
+        "WaitDlg", "Menu Window", "ComboWnd", "KeyboardTip Window" };
     JsonWriter json;
-    json.BeginObject().Key("windows").BeginArray();
+    json.BeginObject();
+    WriteProgram(json, dialog);
+    json.Key("windows").BeginArray();
     for (const std::string& title : titles) {
         for (lumo::HWND hwnd : lumo::FindThreadWindows("LumoClient", title))
             WriteWindow(json, hwnd, title);

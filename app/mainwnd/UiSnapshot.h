@@ -1,9 +1,11 @@
 #pragma once
 
-// A read-only description of the toolkit windows of the calling thread, as one line of JSON,
-// for whole-program tests that click at controls and check what is shown.
+// A read-only description of the program for whole-program tests that click at controls and
+// check what is shown, as one line of JSON:
 //
-//   {"windows": [{"title", "visible", "enabled", "rect": [l, t, r, b] (screen),
+//   {"program": {"tasks" (device tasks queued or running), "wait_box", "page", "keyboard"
+//                (an interface was found), "connection_mode", "profile"},
+//    "windows": [{"title", "visible", "enabled", "rect": [l, t, r, b] (screen),
 //                 "controls": [{"id", "class", "parent" (ID of the owning control, -1 for
 //                               the window), "rect" (client), "visible" (own flag),
 //                               "shown" (it and every owner visible), "enabled", "text",
@@ -11,13 +13,15 @@
 //                               "items" [...] or "keys" [...] with client rects}]}]}
 //
 // Controls are listed depth first, each before its children. Windows are looked up by title
-// among the toolkit's windows ("LumoClient"); call on the window thread.
+// among the toolkit's windows ("LumoClient"): the main window's and the popups' titles. Call on
+// the window thread.
 
 #include <string>
-#include <vector>
 
 namespace clavora {
 
-std::string DescribeToolkitWindows(const std::vector<std::string>& titles);
+class KeyboardDlg;
+
+std::string DescribeProgram(KeyboardDlg& dialog);
 
 } // namespace clavora

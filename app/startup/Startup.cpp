@@ -23,9 +23,8 @@ int RunMainWindow(SingleInstance& instance)
     SystemServices services;
     KeyboardDlg dialog(services, &instance);
     // Whole-program tests read the windows through this; it stays off unless asked for.
-    UiProbe probe;
-    probe.StartFromEnvironment({ lumo::Manager::GetDeviceName(), "CloseWindowTipDlg", "CustomKeyDlg", "MessageBox",
-        "WaitDlg", "Menu Window", "ComboWnd", "KeyboardTip Window" });
+    UiProbe probe(dialog);
+    probe.StartFromEnvironment();
     dialog.DoModal();
     // Every thread stops before the window's object goes, while what they use still exists.
     dialog.Shutdown();

@@ -2,21 +2,38 @@
 
 A test is a function `test_<name>(e2e)` in a `test_<topic>.py` file beside this one; `e2e` is
 an `E2E` session that owns one virtual display with a window manager, private runtime, config
-and data folders, and every process started through it. Typical use:
+and data folders, and every process started through it (all ended after the test, also when it
+fails). Example:
 
-    def test_attach_shows_key_page(e2e):
-        app = e2e.start(modes=[])                    # the stand-in keyboard, nothing attached
-        app.wait_ui(lambda ui: ui.shown(ctl.STATUS), "home page")
-        app.emulator("attach 0")
-        ui = app.wait_ui(lambda ui: ui.shown(ctl.TAB_BAR), "tab bar")
-        app.click_tab(ctl.TAB_LIGHT)
-        shot = app.screenshot()                     # the main window's client area
-        assert not shot.is_uniform(ui.rect(ctl.LIGHT_PICTURE))
+    from clavora_e2e import check, ctl, virtual_states
 
-Everything here uses the standard library and these programs: Xvfb, openbox, xdotool,
-ImageMagick's `import` (screenshots), optionally pulseaudio and dbus-daemon.
-Waiting is always a poll on a condition with a deadline (`wait_for`); deadlines grow with
-CLAVORA_E2E_TIMEOUT_SCALE for slow machines.
+    def test_light_tab_shows_the_light_page(e2e):
+        app = e2e.start(modes=[])                          # stand-in keyboard, nothing attached
+        app.wait_ui(lambda ui: ui.text(ctl.kStatusText) == e2e.text(61), "no keyboard")
+        app.emulator("attach 0")                           # its control socket
+        app.click_tab(ctl.kTabLight)                       # a real click where the probe says
+        ui = app.wait_ui(lambda ui: ui.shown(ctl.kLightLayout), "the light page")
+        shot = app.screenshot(save="light")                # kept in the test's artifacts
+        check(not shot.is_uniform(ui.rect(ctl.kLightPicture)), "no keyboard picture")
+
+What a session offers:
+- `e2e.start(emulator="1", modes=(0,), settings=None, env=None)` -> App; `e2e.text(n)` (English
+  texts), `e2e.screenshot()`, `e2e.artifact(name)`, `e2e.start_sound()`, `e2e.start_bus()`,
+  `e2e.opened()` (what went to xdg-open, which is a recorder here).
+- App: `ui()` / `wait_ui(cond, what)` (the UI probe: `Ui.control/shown/rect/text/items/item`,
+  `Ui.program` with the queued device tasks and more), `settle()`,
+  `click(x, y, title)`, `click_control(id, title)`, `click_rect`, `click_tab(tab id)`,
+  `type(text)`, `key(names)`, `emulator(cmd)` / `tap(usage)` / `wait_dump(cond, what)` (the
+  stand-in keyboard; a dump keeps every report until "clear"; `virtual_states(dump, report id)`
+  decodes what the virtual device sent),
+  `instance(cmd)` (the single-instance socket), `state()` (the state line), `settings()`,
+  `store()` (sqlite3, read-only), `screenshot(title, save)`, `wait_exit()`, `stderr()`.
+- `ctl.k...`: the control IDs of app/mainwnd/ControlIds.h by name.
+
+Every wait polls a condition with a deadline (`wait_for`); nothing sleeps for a fixed time.
+Deadlines grow with CLAVORA_E2E_TIMEOUT_SCALE. Rects are (left, top, right, bottom) in a
+window's client coordinates. Screenshots are `screen_image.Image`s. Programs used: Xvfb, openbox, xdotool, xprop, ImageMagick's
+`import`; pulseaudio and dbus-daemon when a test asks for them.
 """
 
 import configparser
@@ -26,11 +43,11 @@ import shutil
 import signal
 import socket
 import sqlite3
-import struct
 import subprocess
 import tempfile
 import time
-import zlib
+
+from screen_image import Image
 
 DEVICE_NAME = "Clavora"
 TIMEOUT_SCALE = float(os.environ.get("CLAVORA_E2E_TIMEOUT_SCALE", "1"))
@@ -39,6 +56,10 @@ DEFAULT_TIMEOUT = 20.0
 
 class E2EFailure(AssertionError):
     pass
+
+
+class ProgramEnded(E2EFailure):
+    """The program ended while a test waited for it; never worth waiting on."""
 
 
 def scaled(seconds):
@@ -59,6 +80,8 @@ def wait_for(condition, what, timeout=DEFAULT_TIMEOUT, interval=0.05):
             if value:
                 return value
             last_error = None
+        except ProgramEnded:
+            raise
         except (OSError, ValueError, KeyError, E2EFailure) as error:
             last_error = error
         if time.monotonic() >= deadline:
@@ -87,112 +110,6 @@ def read_language(path):
     return {int(k): v for k, v in parser["KB.DIALOG"].items() if k.strip().isdigit()}
 
 
-# --- Images -----------------------------------------------------------------------------------
-
-class Image:
-    """An RGB picture (from a PPM screenshot) with tolerant region checks.
-
-    Rects are (left, top, right, bottom), right and bottom exclusive, in the picture's
-    coordinates. Checks never compare whole images with stored ones.
-    """
-
-    def __init__(self, width, height, rgb):
-        self.width = width
-        self.height = height
-        self.rgb = rgb
-
-    @staticmethod
-    def from_ppm(data):
-        fields = []
-        pos = 0
-        while len(fields) < 4:
-            while data[pos:pos + 1].isspace():
-                pos += 1
-            if data[pos:pos + 1] == b"#":
-                pos = data.index(b"\n", pos) + 1
-                continue
-            end = pos
-            while not data[end:end + 1].isspace():
-                end += 1
-            fields.append(data[pos:end])
-            pos = end
-        check(fields[0] == b"P6" and fields[3] == b"255", "screenshot is not an 8-bit PPM")
-        width, height = int(fields[1]), int(fields[2])
-        rgb = data[pos + 1:pos + 1 + width * height * 3]
-        check(len(rgb) == width * height * 3, "screenshot is truncated")
-        return Image(width, height, rgb)
-
-    def pixel(self, x, y):
-        i = (y * self.width + x) * 3
-        return tuple(self.rgb[i:i + 3])
-
-    def crop(self, rect):
-        left, top, right, bottom = self._clip(rect)
-        rows = [self.rgb[(y * self.width + left) * 3:(y * self.width + right) * 3] for y in range(top, bottom)]
-        return Image(right - left, bottom - top, b"".join(rows))
-
-    def _clip(self, rect):
-        left, top, right, bottom = rect
-        return (max(0, left), max(0, top), min(self.width, right), min(self.height, bottom))
-
-    def pixels(self, rect=None, step=1):
-        left, top, right, bottom = self._clip(rect or (0, 0, self.width, self.height))
-        for y in range(top, bottom, step):
-            row = self.rgb[(y * self.width + left) * 3:(y * self.width + right) * 3]
-            for i in range(0, len(row), 3 * step):
-                yield row[i], row[i + 1], row[i + 2]
-
-    def colours(self, rect=None, step=1, quantum=16):
-        """Distinct colours in the rect, each channel rounded down to `quantum`."""
-        return {(r // quantum, g // quantum, b // quantum) for r, g, b in self.pixels(rect, step)}
-
-    def is_uniform(self, rect=None, tolerance=12):
-        """True when every pixel lies within `tolerance` of the rect's first pixel."""
-        first = None
-        for p in self.pixels(rect):
-            if first is None:
-                first = p
-            elif max(abs(a - b) for a, b in zip(p, first)) > tolerance:
-                return False
-        return True
-
-    def count_near(self, colour, rect=None, tolerance=40):
-        return sum(1 for p in self.pixels(rect) if max(abs(a - b) for a, b in zip(p, colour)) <= tolerance)
-
-    def mean(self, rect=None):
-        total, n = [0, 0, 0], 0
-        for p in self.pixels(rect):
-            for i in range(3):
-                total[i] += p[i]
-            n += 1
-        return tuple(t / max(n, 1) for t in total)
-
-    def is_near(self, x, y, colour, tolerance=40):
-        return max(abs(a - b) for a, b in zip(self.pixel(x, y), colour)) <= tolerance
-
-    def difference(self, other, rect=None, tolerance=24, step=2):
-        """The share of pixels in the rect (every `step`th row and column) that differ by more
-        than `tolerance`."""
-        check((self.width, self.height) == (other.width, other.height), "pictures differ in size")
-        pairs = zip(self.pixels(rect, step), other.pixels(rect, step))
-        n = changed = 0
-        for a, b in pairs:
-            n += 1
-            if max(abs(x - y) for x, y in zip(a, b)) > tolerance:
-                changed += 1
-        return changed / max(n, 1)
-
-    def save_png(self, path):
-        def chunk(kind, data):
-            return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-        stride = self.width * 3
-        raw = b"".join(b"\x00" + self.rgb[y * stride:(y + 1) * stride] for y in range(self.height))
-        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0)
-        with open(path, "wb") as f:
-            f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 6))
-                    + chunk(b"IEND", b""))
-
-
 # --- What the probe reports -------------------------------------------------------------------
 
 class Ui:
@@ -200,6 +117,7 @@ class Ui:
 
     def __init__(self, data):
         self.data = data
+        self.program = data.get("program", {})
         self.windows = data.get("windows", [])
 
     def window(self, title=DEVICE_NAME):
@@ -254,6 +172,38 @@ def centre(rect):
     return ((left + right) // 2, (top + bottom) // 2)
 
 
+# --- The virtual device's reports ------------------------------------------------------------
+
+def keyboard_usages(hex_data):
+    """The keyboard usages held in a keyboard report (byte 0 unused, then a 256-bit bitmap)."""
+    data = bytes.fromhex(hex_data)
+    return frozenset(u for u in range(256) if 1 + (u >> 3) < len(data) and data[1 + (u >> 3)] & (1 << (u & 7)))
+
+
+def virtual_states(dump, report_id=1):
+    """The states one kind of virtual report changed to, starting from idle (nothing held):
+    repeats, and idle reports before anything was held, are left out.
+
+    Keyboard reports (id 1) give frozensets of usages; consumer (3) and system (4) reports
+    their 16-bit usage; mouse reports (2) their button byte.
+    """
+    idle = frozenset() if report_id == 1 else 0
+    states = [idle]
+    for report in dump["virtual_reports"]:
+        if report["id"] != report_id:
+            continue
+        data = bytes.fromhex(report["hex"])
+        if report_id == 1:
+            state = keyboard_usages(report["hex"])
+        elif report_id in (3, 4):
+            state = int.from_bytes(data[:2], "little")
+        else:
+            state = data[0] if data else 0
+        if states[-1] != state:
+            states.append(state)
+    return states[1:]
+
+
 # --- Sockets ----------------------------------------------------------------------------------
 
 def ask_socket(path, line, timeout=10.0, read_all=False):
@@ -278,8 +228,9 @@ def ask_socket(path, line, timeout=10.0, read_all=False):
 class App:
     """One run of clavora inside an E2E session."""
 
-    def __init__(self, e2e, proc, stderr_path, label):
+    def __init__(self, e2e, proc, stderr_path, label, env):
         self.e2e = e2e
+        self.env = env
         self.proc = proc
         self.stderr_path = stderr_path
         self.label = label
@@ -317,6 +268,28 @@ class App:
         check(answer == "ok", f"stand-in keyboard refused {command!r}: {answer}")
         return answer
 
+    def state(self):
+        """The window's state line as a dict ({} before the first one): page (0 home, 1 keys,
+        2 macros, 3 light, 4 settings), tabs, keyboard, visible - all ints."""
+        try:
+            line = open(self.env["CLAVORA_STATE_FILE"]).read().strip().splitlines()[-1]
+        except (OSError, IndexError):
+            return {}
+        return {k: int(v) for k, v in (field.split("=", 1) for field in line.split())}
+
+    def tap(self, usage):
+        """Presses and releases a physical key of the stand-in keyboard (a HID usage)."""
+        self.emulator(f"press {usage}")
+        self.emulator(f"release {usage}")
+
+    def wait_dump(self, condition, what, timeout=DEFAULT_TIMEOUT):
+        """Polls the stand-in keyboard's dump until `condition(dump)` holds; returns it."""
+        def poll():
+            self.check_running(what)
+            dump = self.emulator("dump")
+            return dump if condition(dump) else None
+        return wait_for(poll, what, timeout)
+
     def ui(self):
         """The probe's description of the windows now."""
         answer = ask_socket(os.path.join(self.runtime, DEVICE_NAME + "-ui.sock"), "dump", read_all=True)
@@ -324,13 +297,40 @@ class App:
         self.last_ui = json.loads(answer)
         return Ui(self.last_ui)
 
+    def check_running(self, what):
+        """Fails at once when the program is gone."""
+        code = self.proc.poll()
+        if code is None:
+            return
+        cause = f"code {code}"
+        if code < 0:
+            # Tests signal the program only when they tear down, after all waiting.
+            cause = f"signal {-code}, not sent by this test"
+        raise ProgramEnded(f"{self.label} ended ({cause}) while waiting for {what}")
+
     def wait_ui(self, condition, what, timeout=DEFAULT_TIMEOUT):
         """Polls the probe until `condition(ui)` holds; returns that Ui."""
         def probe():
-            check(self.running(), f"{self.label} ended (code {self.proc.poll()}) while waiting for {what}")
+            self.check_running(what)
             ui = self.ui()
             return ui if condition(ui) else None
         return wait_for(probe, what, timeout)
+
+    def settle(self, title=DEVICE_NAME, timeout=DEFAULT_TIMEOUT, quiet_for=0.15):
+        """Waits until no device task is queued or running and the window takes input (the
+        worker disables the main window around keyboard tasks; a click then would be lost),
+        and that has held for `quiet_for` seconds (hot-plug news may still be on its way)."""
+        quiet_since = [None]
+
+        def quiet(ui):
+            w = ui.window(title)
+            if not (ui.program.get("tasks") == 0 and not ui.program.get("wait_box")
+                    and w is not None and w["visible"] and w["enabled"]):
+                quiet_since[0] = None
+                return False
+            quiet_since[0] = quiet_since[0] or time.monotonic()
+            return time.monotonic() - quiet_since[0] >= quiet_for
+        return self.wait_ui(quiet, f"the program to settle with {title!r} taking input", timeout)
 
     # Windows
     def window_id(self, title=DEVICE_NAME, timeout=DEFAULT_TIMEOUT):
@@ -355,19 +355,22 @@ class App:
         """Moves the pointer to client coordinates of a window."""
         self.e2e.xdotool("mousemove", "--sync", "--window", self.window_id(title), str(x), str(y))
 
-    def click(self, x, y, title=DEVICE_NAME, button=1):
-        """A real click (press and release) at client coordinates of a window."""
+    def click(self, x, y, title=DEVICE_NAME, button=1, settle=True):
+        """A real click (press and release) at client coordinates of a window; first waits
+        until the program has settled (see `settle`) unless told not to."""
+        if settle:
+            self.settle(title)
         self.move(x, y, title)
         self.e2e.xdotool("click", str(button))
 
-    def click_rect(self, rect, title=DEVICE_NAME, button=1):
+    def click_rect(self, rect, title=DEVICE_NAME, button=1, settle=True):
         x, y = centre(rect)
-        self.click(x, y, title, button)
+        self.click(x, y, title, button, settle)
 
-    def click_control(self, control_id, title=DEVICE_NAME, button=1):
+    def click_control(self, control_id, title=DEVICE_NAME, button=1, settle=True):
         """Clicks the centre of a shown control, found through the probe."""
         ui = self.wait_ui(lambda u: u.shown(control_id, title), f"control {control_id} shown in {title!r}")
-        self.click_rect(ui.rect(control_id, title), title, button)
+        self.click_rect(ui.rect(control_id, title), title, button, settle)
 
     def click_tab(self, tab_id):
         """Clicks the tab with this item ID in the main window's tab bar."""
@@ -381,10 +384,14 @@ class App:
         self.e2e.xdotool("key", *names)
 
     # Pictures
-    def screenshot(self, title=DEVICE_NAME):
-        """The window's area of the screen (client coordinates), as an Image."""
+    def screenshot(self, title=DEVICE_NAME, save=None):
+        """The window's area of the screen (client coordinates), as an Image; with `save`,
+        also kept as <save>.png among the test's artifacts."""
         x, y, w, h = self.geometry(title)
-        return self.e2e.screenshot().crop((x, y, x + w, y + h))
+        shot = self.e2e.screenshot().crop((x, y, x + w, y + h))
+        if save:
+            shot.save_png(self.e2e.artifact(save + ".png"))
+        return shot
 
     # Files
     def settings(self):
@@ -433,11 +440,23 @@ class E2E:
             "LANG": "en_US.UTF-8",
             "LC_ALL": "en_US.UTF-8",
         })
+        # Links and files the program opens are written down instead of reaching a browser.
+        bin_dir = os.path.join(self.root, "bin")
+        os.makedirs(bin_dir)
+        opener = os.path.join(bin_dir, "xdg-open")
+        with open(opener, "w") as f:
+            f.write('#!/bin/sh\nprintf "%s\\n" "$*" >> "$(dirname "$0")/../opened.txt"\n')
+        os.chmod(opener, 0o755)
+        env["PATH"] = bin_dir + os.pathsep + env.get("PATH", "/usr/bin:/bin")
         # No sound server unless a test asks for one, and never one started behind our back.
         client_conf = os.path.join(self.root, "pulse-client.conf")
         with open(client_conf, "w") as f:
             f.write("autospawn = no\n")
         env["PULSE_CLIENTCONFIG"] = client_conf
+        # Under the sanitizer presets: the library reports the unit tests suppress as well.
+        here = os.path.dirname(os.path.abspath(__file__))
+        env.setdefault("LSAN_OPTIONS", f"suppressions={here}/lsan.supp:print_suppressions=0")
+        env.setdefault("TSAN_OPTIONS", f"suppressions={here}/tsan.supp:print_suppressions=0")
         return env
 
     def _spawn(self, args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=None, **kw):
@@ -464,10 +483,12 @@ class E2E:
         check(number.strip().isdigit(), "Xvfb did not start")
         self.display = ":" + number.strip().decode()
         self.env["DISPLAY"] = self.display
-        self._spawn(["openbox", "--sm-disable"], stderr=open(os.path.join(self.root, "openbox.log"), "w"))
-        # The window manager is up once it announces itself on the root window.
-        wait_for(lambda: "window id" in self._run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check_rc=False),
-                 "openbox")
+        # Openbox runs the start-up command once it manages the screen; a window mapped
+        # before that may never see its MapNotify (SDL then waits for it forever).
+        ready = os.path.join(self.root, "openbox-ready")
+        self._spawn(["openbox", "--sm-disable", "--startup", f"touch {ready}"],
+                    stderr=open(os.path.join(self.root, "openbox.log"), "w"))
+        wait_for(lambda: os.path.exists(ready), "openbox")
 
     def start_sound(self):
         """A private PulseAudio with a null sink as default (its monitor records what plays)."""
@@ -505,7 +526,8 @@ class E2E:
         emulator: the model ("1" = first model of device type 201, or a model name), None for
         no stand-in; modes: the connection modes attached at start ([] = none). settings:
         values written to settings.ini before the start (e.g. {"exit_mode": "1"}). With
-        `wait`, returns once the main window is visible and the probe answers.
+        `wait`, returns once the main window is visible, the first presence scan has shown
+        its outcome (key page, or "no keyboard") and the start-up's device tasks are done.
         """
         self.start_display()
         if settings:
@@ -517,15 +539,25 @@ class E2E:
             run_env["CLAVORA_UI_PROBE"] = "1"
         run_env.update(env or {})
         index = len(self.apps)
+        run_env["CLAVORA_STATE_FILE"] = os.path.join(self.root, f"state-{index}.txt")
         stderr_path = os.path.join(self.root, f"clavora-{index}.stderr")
         proc = self._spawn([os.path.join(self.bin_dir, "clavora")], env=run_env, stdout=open(stderr_path, "ab"),
                            stderr=subprocess.STDOUT, cwd=self.root)
-        app = App(self, proc, stderr_path, f"clavora #{index}")
+        app = App(self, proc, stderr_path, f"clavora #{index}", run_env)
         self.apps.append(app)
         if wait:
             app.window_id(timeout=40)
             if probe:
                 app.wait_ui(lambda ui: ui.has_window(DEVICE_NAME), "the UI probe", timeout=40)
+                if emulator is not None:
+                    # The first presence scan is over once the page shows its outcome.
+                    if modes:
+                        app.wait_ui(lambda ui: ui.program.get("keyboard") and ui.shown(ctl.kTabBar),
+                                    "the keyboard found at start", timeout=40)
+                    else:
+                        app.wait_ui(lambda ui: ui.text(ctl.kStatusText) == self.text(61),
+                                    "the home page saying no keyboard is connected", timeout=40)
+                app.settle(timeout=40)
         return app
 
     def write_settings(self, values):
@@ -533,6 +565,13 @@ class E2E:
         os.makedirs(folder, exist_ok=True)
         with open(os.path.join(folder, "settings.ini"), "w") as f:
             f.write("[settings]\n" + "".join(f"{k}={v}\n" for k, v in values.items()))
+
+    def opened(self):
+        """What the program asked xdg-open to open, in order."""
+        try:
+            return open(os.path.join(self.root, "opened.txt")).read().splitlines()
+        except OSError:
+            return []
 
     def text(self, number):
         """A text of the English language file."""
@@ -557,10 +596,32 @@ class E2E:
                 self.screenshot().save_png(self.artifact("failure-screen.png"))
         except Exception as error:  # the display may be gone; keep the rest
             print(f"no failure screenshot: {error}")
+        notes = []
         for app in self.apps:
+            name = app.label.replace(" #", "-")
+            notes.append(f"{app.label}: " + ("running" if app.running() else f"ended with {app.proc.poll()}"))
+            if app.running():
+                try:
+                    app.ui()
+                except (OSError, ValueError, E2EFailure) as error:
+                    notes.append(f"{app.label}: no probe answer ({error})")
+                    self._save_stacks(app, self.artifact(f"{name}-stacks.txt"))
             if app.last_ui is not None:
-                with open(self.artifact(f"{app.label.replace(' #', '-')}-ui.json"), "w") as f:
+                with open(self.artifact(f"{name}-ui.json"), "w") as f:
                     json.dump(app.last_ui, f, indent=1)
+        if self.display:
+            notes.append(self._run(["xwininfo", "-root", "-tree"], check_rc=False))
+        with open(self.artifact("failure-notes.txt"), "w") as f:
+            f.write("\n".join(notes) + "\n")
+
+    def _save_stacks(self, app, path):
+        """Every thread's stack of a program that does not answer (when gdb is there)."""
+        if not shutil.which("gdb"):
+            return
+        result = subprocess.run(["gdb", "-p", str(app.proc.pid), "-batch", "-ex", "thread apply all bt"],
+                                capture_output=True, text=True, timeout=scaled(60))
+        with open(path, "w") as f:
+            f.write(result.stdout + result.stderr)
 
     def close(self):
         for app in self.apps:

@@ -13,6 +13,7 @@ import sys
 import time
 import traceback
 
+sys.dont_write_bytecode = True  # keep the source tree clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import clavora_e2e  # noqa: E402
 

@@ -29,8 +29,7 @@ def test_tab_switching_shows_each_page(e2e):
                          and u.control(ctl.kTabBar)["selected"] == u.item(ctl.kTabBar, id=tab)["index"],
                          f"the {name} page")
         check(ui.shown(ctl.kPageIcon), f"no page icon on the {name} page")
-        shot = app.screenshot()
-        shot.save_png(e2e.artifact(f"page-{name}.png"))
+        shot = app.screenshot(save=f"page-{name}")
         check(len(shot.colours(PAGE_AREA, step=4)) > 20, f"the {name} page is nearly empty")
         check(not shot.is_uniform(ui.rect(ctl.kPageIcon)), f"the {name} page icon is not drawn")
         for other, picture in shots.items():
@@ -41,8 +40,7 @@ def test_tab_switching_shows_each_page(e2e):
     ui = app.wait_ui(lambda u: only_page_shown(u, ctl.kHomeLayout) and not u.shown(ctl.kTabBar)
                      and u.text(ctl.kPageCaption) == "", "the home page with the tab bar hidden")
     check(ui.text(ctl.kStatusText) == e2e.text(60), "the home page does not offer the connected keyboard")
-    shot = app.screenshot()
-    shot.save_png(e2e.artifact("page-home.png"))
+    shot = app.screenshot(save="page-home")
     check(shot.difference(shots["keys"], (1, 60, 79, 464)) > 0.05, "the tab bar is still drawn on the home page")
 
     # Choosing the keyboard on the home page brings the bar back with the key page.

@@ -1,5 +1,8 @@
 """The window's life: one instance, commands from other processes, the close button, the tray."""
 
+import os
+from xml.etree import ElementTree
+
 from clavora_e2e import check, ctl, wait_for
 
 PROMPT = "CloseWindowTipDlg"
@@ -39,6 +42,7 @@ def test_close_prompt_hides_to_tray_and_activate_shows_again(e2e):
     app = e2e.start()
     app.click_control(ctl.kClose)
     ui = app.wait_ui(lambda u: u.has_window(PROMPT), "the close prompt")
+    app.screenshot(PROMPT, save="close-prompt")
     check(ui.control(HIDE_CHOICE, PROMPT)["checked"] and not ui.control(QUIT_CHOICE, PROMPT)["checked"],
           "the prompt does not start with 'hide to the tray' chosen")
     check(ui.text(HIDE_CHOICE, PROMPT) == e2e.text(171) and ui.text(QUIT_CHOICE, PROMPT) == e2e.text(172),
@@ -72,3 +76,12 @@ def test_close_prompt_quit_choice_ends_program(e2e):
     check(app.settings().get("exit_mode") == "2", f"exit_mode is {app.settings().get('exit_mode')!r}, not 2")
     # Nothing left behind holds the instance.
     check(e2e.start().running(), "no start after quitting")
+
+
+def test_website_button_opens_the_configured_url(e2e):
+    config = ElementTree.parse(os.path.join(e2e.bin_dir, "config.xml"))
+    url = config.find("software/website").get("url")
+    app = e2e.start(modes=[])
+    app.click_control(ctl.kWebsite)
+    wait_for(lambda: e2e.opened() == [url], f"{url} handed to xdg-open")
+    check(main_window_shown(app), "opening the website changed the window")

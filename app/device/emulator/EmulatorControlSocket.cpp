@@ -1,7 +1,7 @@
 #include "device/emulator/EmulatorControlSocket.h"
 
 #include "device/emulator/Emulator.h"
-#include "lumoui/Manager.h"
+#include "platform/LocalSocket.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -10,8 +10,6 @@
 #include <poll.h>
 #include <sstream>
 #include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 #include <vector>
 
 namespace clavora {
@@ -20,21 +18,6 @@ namespace {
 
 constexpr size_t kMaxLine = 64 * 1024;
 constexpr int kBacklog = 8;
-
-// Sends all of `text`; false when the peer is gone.
-bool SendAll(int fd, const std::string& text)
-{
-    size_t sent = 0;
-    while (sent < text.size()) {
-        const ssize_t n = ::send(fd, text.data() + sent, text.size() - sent, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        sent += static_cast<size_t>(n);
-    }
-    return true;
-}
 
 // A decimal or 0x-prefixed number filling the whole word.
 bool ParseNumber(const std::string& word, int& value)
@@ -66,31 +49,15 @@ EmulatorControlSocket::~EmulatorControlSocket() { Stop(); }
 
 std::string EmulatorControlSocket::DefaultPath()
 {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string folder = runtime && *runtime == '/' ? runtime : "/tmp";
-    return folder + "/" + lumo::Manager::GetDeviceName() + "-emulator.sock";
+    return RuntimeSocketPath("-emulator.sock");
 }
 
 bool EmulatorControlSocket::Start(const std::string& path)
 {
     Stop();
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    if (path.empty() || path.size() >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-
-    UniqueFd listen(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    UniqueFd listen(ListenOnLocalSocket(path, kBacklog));
     if (!listen.Valid())
         return false;
-    ::unlink(path.c_str()); // a socket file left behind by an earlier run
-    if (::bind(listen.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
-        return false;
-    ::chmod(path.c_str(), 0600);
-    if (::listen(listen.Get(), kBacklog) != 0) {
-        ::unlink(path.c_str());
-        return false;
-    }
     int wake[2];
     if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
         ::unlink(path.c_str());
