@@ -34,8 +34,8 @@ MPanel::MPanel(MObject* parent, UINT id, CRect rect, int visible)
 {
     m_vscroll = new CScrollVertical(this, kVerticalBarId, CRect(), 0);
     m_hscroll = new CScrollHorizontal(this, kHorizontalBarId, CRect(), 0);
-    AddChild(m_vscroll, 1);
-    AddChild(m_hscroll, 1);
+    AddPart(m_vscroll);
+    AddPart(m_hscroll);
     UpdateScrollBars();
 }
 

@@ -22,7 +22,7 @@ MControl::MControl(MObject* parent, UINT id, CRect rect, bool visible, bool enab
 
 MControl::~MControl()
 {
-    RemoveAllControl();
+    DeleteChildren(false);
     if (m_manager) {
         m_manager->ForgetControl(this, false);
     }
@@ -528,18 +528,27 @@ bool MControl::RemoveControl(MControl* control)
     return true;
 }
 
-void MControl::RemoveAllControl()
+void MControl::RemoveAllControl() { DeleteChildren(true); }
+
+void MControl::DeleteChildren(bool keepParts)
 {
     std::vector<MControl*> doomed;
+    auto take = [&](std::vector<MControl*>& layer) {
+        auto kept = std::stable_partition(
+            layer.begin(), layer.end(), [&](const MControl* c) { return keepParts && c->m_part; });
+        doomed.insert(doomed.end(), kept, layer.end());
+        layer.erase(kept, layer.end());
+    };
     {
         std::lock_guard lock(m_controlLock);
-        doomed.swap(m_controlLayer);
-        m_childUnderMouse = nullptr;
+        take(m_controlLayer);
+        if (std::find(m_controlLayer.begin(), m_controlLayer.end(), m_childUnderMouse) == m_controlLayer.end()) {
+            m_childUnderMouse = nullptr;
+        }
     }
     {
         std::lock_guard lock(m_areaLock);
-        doomed.insert(doomed.end(), m_areaLayer.begin(), m_areaLayer.end());
-        m_areaLayer.clear();
+        take(m_areaLayer);
     }
     for (MControl* child : doomed) {
         child->DetachFromManager();
@@ -558,6 +567,14 @@ void MControl::AddChild(MControl* child, int kind)
     } else if (kind == 1) {
         std::lock_guard lock(m_controlLock);
         m_controlLayer.push_back(child);
+    }
+}
+
+void MControl::AddPart(MControl* child)
+{
+    if (child) {
+        child->m_part = true;
+        AddChild(child, 1);
     }
 }
 

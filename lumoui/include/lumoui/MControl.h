@@ -181,6 +181,8 @@ public:
     MControl* GetControl(UINT id) const;
     // Deletes the child (control layer); focus is taken from it first. False if not a child.
     bool RemoveControl(MControl* control);
+    // Deletes every child of both layers except the control's own parts (AddPart), which the
+    // control keeps pointers to and needs for as long as it lives.
     void RemoveAllControl();
     // Appends an existing child to a layer (kind 0 area, 1 control); the control owns it then.
     void AddChild(MControl* child, int kind);
@@ -211,6 +213,9 @@ public:
     void DetachFromManager();
 
 protected:
+    // Appends a child the control is built from (a container's scroll bars, a composite
+    // control's pieces) to the control layer; it stays until the control itself goes.
+    void AddPart(MControl* child);
     bool IsKeyDown() const { return m_keyDown; }
     bool UseImageECM() const { return m_imageECM; }
     void SetKeyDownState(bool down) { m_keyDown = down; }
@@ -225,6 +230,8 @@ protected:
 private:
     CPoint ChildPoint(const MControl* child, CPoint outer, CPoint inner) const;
     MControl* FocusedChild() const;
+    // Deletes the children of both layers; with keepParts the control's own parts stay.
+    void DeleteChildren(bool keepParts);
 
     std::atomic<bool> m_visible { true };
     std::atomic<bool> m_enabled { true };
@@ -242,6 +249,7 @@ private:
     std::atomic<bool> m_runTimer { false };
     std::atomic<bool> m_animationRunning { false };
     bool m_imageECM = false;
+    bool m_part = false; // one of its owner's own parts (AddPart)
 
     std::vector<MControl*> m_areaLayer;    // guarded by m_areaLock
     std::vector<MControl*> m_controlLayer; // guarded by m_controlLock

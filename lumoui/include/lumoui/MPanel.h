@@ -79,7 +79,7 @@ protected:
     // True for the panel itself and every control inside it.
     bool Holds(const MControl* control) const;
 
-    MScroll* m_vscroll = nullptr; // owned through the control layer
+    MScroll* m_vscroll = nullptr; // parts of the panel, owned through the control layer
     MScroll* m_hscroll = nullptr;
     int m_barSize = 7;
     bool m_scrollEnabled = true;
