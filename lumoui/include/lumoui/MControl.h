@@ -24,6 +24,7 @@
 #include "lumoui/MObject.h"
 
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -211,6 +212,10 @@ public:
     // Takes this control and its descendants out of the window's bookkeeping (hover, focus,
     // animation list, native timers, pending repaints); done before a control is deleted.
     void DetachFromManager();
+    // Expires when the control is deleted. Handlers may delete the control they run for (a
+    // dialog closing from its button, a list dropping the clicked row): whoever calls into one
+    // and still has work to do afterwards holds a token across the call.
+    std::weak_ptr<void> GetLifeToken() const { return m_life; }
 
 protected:
     // Appends a child the control is built from (a container's scroll bars, a composite
@@ -228,7 +233,14 @@ protected:
     CRect m_rect;
 
 private:
+    struct LiveChild {
+        MControl* control;
+        std::weak_ptr<void> life;
+    };
     CPoint ChildPoint(const MControl* child, CPoint outer, CPoint inner) const;
+    // The control layer as it is now, each child with its life token: routing walks this copy
+    // without holding the lock, so handlers may change the list or delete children.
+    std::vector<LiveChild> LiveChildren() const;
     MControl* FocusedChild() const;
     // Deletes the children of both layers; with keepParts the control's own parts stay.
     void DeleteChildren(bool keepParts);
@@ -265,6 +277,7 @@ private:
     bool m_dblClkNotify = false;
     bool m_keyNotify = false;
     bool m_mouseOutside = true;
+    std::shared_ptr<void> m_life = std::make_shared<int>(0);
 };
 
 // 7. Relative positions ------------------------------------------------------------------------
