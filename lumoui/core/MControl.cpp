@@ -568,14 +568,23 @@ bool MControl::RemoveControl(MControl* control)
         }
     }
     // Deleted outside the lock: a tick may be walking this list right now.
+    CRect vacated = control->IsVisible() ? control->GetRect() : CRect();
     control->DetachFromManager();
     delete control;
+    if (!vacated.IsRectEmpty()) {
+        UpdateControl(vacated, false, true);
+    }
     return true;
 }
 
-void MControl::RemoveAllControl() { DeleteChildren(true); }
+void MControl::RemoveAllControl()
+{
+    if (DeleteChildren(true)) {
+        UpdateControl(true);
+    }
+}
 
-void MControl::DeleteChildren(bool keepParts)
+bool MControl::DeleteChildren(bool keepParts)
 {
     std::vector<MControl*> doomed;
     auto take = [&](std::vector<MControl*>& layer) {
@@ -599,6 +608,7 @@ void MControl::DeleteChildren(bool keepParts)
         child->DetachFromManager();
         delete child;
     }
+    return !doomed.empty();
 }
 
 void MControl::AddChild(MControl* child, int kind)
@@ -634,6 +644,10 @@ MControl* MControl::CreateChildControl(
         child->SetManager(m_manager);
     }
     AddChild(child, kind);
+    // A child made while the window is shown must appear without waiting for another paint.
+    if (m_manager && (kind == 0 || kind == 1)) {
+        child->UpdateControl(true);
+    }
     return child;
 }
 

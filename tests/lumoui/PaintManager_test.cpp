@@ -61,6 +61,38 @@ TEST_F(PaintManagerTest, ControlsArePaintedAtTheirRect)
     EXPECT_EQ(headless::GetPixel(h, 60, 40), ColorRefToARGB(0x130D09));
 }
 
+TEST_F(PaintManagerTest, ControlsMadeOrRemovedWhileShownAppearAndGoAtOnce)
+{
+    HWND h = Open();
+    const ARGB back = ColorRefToARGB(0x130D09);
+    TestControl* panel = m_dlg->Add(1, CRect(0, 0, 200, 100));
+    panel->m_fill = 0xFFFF0000;
+    TestControl* cover = m_dlg->Add(2, CRect(150, 50, 250, 150));
+    cover->m_fill = 0xFF0000FF;
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 20, 20), 0xFFFF0000u) << "made by the window's factory";
+    auto* child = static_cast<TestControl*>(panel->CreateChild("CTestControl", 3, CRect(10, 10, 50, 50)));
+    child->m_fill = 0xFF00FF00;
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 20, 20), 0xFF00FF00u) << "made by a container's factory";
+
+    EXPECT_TRUE(panel->RemoveControl(child));
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 20, 20), 0xFFFF0000u) << "the container shows where the child was";
+    EXPECT_TRUE(Pm().RemoveControl(cover));
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 220, 120), back);
+    EXPECT_EQ(headless::GetPixel(h, 170, 70), 0xFFFF0000u) << "what the removed control covered";
+    panel->CreateChild("CTestControl", 4, CRect(10, 10, 50, 50));
+    Flush();
+    panel->RemoveAllControl();
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 20, 20), 0xFFFF0000u);
+    Pm().ClearAllControls();
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 20, 20), back);
+}
+
 TEST_F(PaintManagerTest, NineGridBackgroundImage)
 {
     WriteSkinPng("bk.png", 30, 30, [](int x, int y) -> uint32_t {

@@ -149,7 +149,6 @@ private:
             line->SetFont(lumo::Manager::GetFontName(), 12, lumo::FontStyleRegular);
             line->SetTextColor(0xFF8A8A8A);
         }
-        m_pm.Invalidate();
     }
 
     bool SaveBackBuffer()

@@ -180,17 +180,19 @@ public:
     std::vector<MControl*> GetAreaControls() const;
     // Depth first: the control layer (each child before its descendants), then the area layer.
     MControl* GetControl(UINT id) const;
-    // Deletes the child (control layer); focus is taken from it first. False if not a child.
+    // Deletes the child (control layer) and repaints where it was; focus is taken from it
+    // first. False if not a child.
     bool RemoveControl(MControl* control);
     // Deletes every child of both layers except the control's own parts (AddPart), which the
-    // control keeps pointers to and needs for as long as it lives.
+    // control keeps pointers to and needs for as long as it lives; repaints the control.
     void RemoveAllControl();
     // Appends an existing child to a layer (kind 0 area, 1 control); the control owns it then.
     void AddChild(MControl* child, int kind);
     // The container factory: builds a registered class (container list) with this control as
     // owner of the new child and `parent` as its parent, initialises it when this control
     // already has a manager, and appends it to layer `kind` (0 area, 1 control; other kinds
-    // leave it unattached for the caller to own). Null for an empty or unknown name.
+    // leave it unattached for the caller to own), asking for its first paint. Null for an
+    // empty or unknown name.
     MControl* CreateChildControl(int kind, MObject* parent, const char* className, UINT id, CRect rect,
         const char* title, int a, int b);
 
@@ -243,7 +245,8 @@ private:
     std::vector<LiveChild> LiveChildren() const;
     MControl* FocusedChild() const;
     // Deletes the children of both layers; with keepParts the control's own parts stay.
-    void DeleteChildren(bool keepParts);
+    // True when something was deleted.
+    bool DeleteChildren(bool keepParts);
 
     std::atomic<bool> m_visible { true };
     std::atomic<bool> m_enabled { true };

@@ -86,6 +86,7 @@ public:
 
     // The factory: kind 0 appends to the area layer, 1 to the control layer, anything else
     // leaves the control unattached (the caller owns it). Null for an empty or unknown name.
+    // An attached visible control is repainted at once.
     MControl* CreateControl(int kind, MObject* parent, const char* className, UINT id, CRect rect, const char* title,
         int a, int b);
     MControl* CreateArea(MObject* parent, const char* className, UINT id, CRect rect, const char* title, int a, int b);
@@ -95,7 +96,8 @@ public:
     MControl* GetControl(UINT id) const;
     std::vector<MControl*> GetControls() const;
     std::vector<MControl*> GetAreaControls() const;
-    // Deletes a top-level control of either layer. False if it is not one.
+    // Deletes a top-level control of either layer and repaints where it was. False if it is
+    // not one. The Clear... calls delete whole layers and repaint the window.
     bool RemoveControl(MControl* control);
     void ClearControls();
     void ClearAreaControls();
@@ -230,6 +232,9 @@ private:
     void OnNcActivate(bool active);
     bool WouldDragAt(CPoint pt) const;
     void ClearLayer(std::vector<MControl*>& layer, std::recursive_mutex& lock);
+    // Restales the controls over a rect a removed control left, and repaints it.
+    void RepaintVacated(CRect rect);
+    void RepaintAll();
     const std::string* CacheFamily(const std::string& family);
 
     // Window
