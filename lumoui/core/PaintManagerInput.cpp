@@ -91,6 +91,18 @@ LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     if (!m_initialized) {
         return 0;
     }
+    LRESULT result = RouteMessage(msg, wParam, lParam);
+    // The tooltip follows the mouse messages the window receives, whichever loop delivers
+    // them (the program's modal loop or Manager::MessageLoop). Relayed after the routing, so
+    // a move that gives the tooltip its text already starts its timer.
+    if (m_tooltip && IsMouseMessage(msg)) {
+        m_tooltip->Relay(MSG { m_hwnd.load(), msg, wParam, lParam, 0, {} });
+    }
+    return result;
+}
+
+LRESULT PaintManager::RouteMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
     if (m_textInput && IsTextInputMessage(msg) && m_textInput->OnWindowMessage(msg, wParam, lParam)) {
         return 1;
     }
@@ -196,10 +208,6 @@ bool PaintManager::PreTranslateMessage(const MSG* msg)
             SetFocusControl(next);
             return true;
         }
-        return false;
-    }
-    if (m_tooltip && IsMouseMessage(msg->message)) {
-        m_tooltip->Relay(*msg);
     }
     return false;
 }

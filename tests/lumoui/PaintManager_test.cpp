@@ -5,6 +5,7 @@
 #include "lumoui/PaintManager.h"
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -385,33 +386,41 @@ TEST_F(PaintManagerTest, KeyDownsNeverReachTheDefaultProcedure)
     EXPECT_TRUE(IsWindow(h)) << "Alt+F4 does not close a toolkit window";
 }
 
-TEST_F(PaintManagerTest, TooltipShowsAfterTheMouseRests)
+TEST_F(PaintManagerTest, TooltipShowsAfterTheMouseRestsUnderEitherLoop)
 {
-    HWND h = Open();
-    TestControl* c = m_dlg->Add(1, CRect(10, 10, 100, 40));
-    c->SetTooltip("Tip text");
-    MSG msg;
-    auto pump = [&] {
+    // The modal loop offers every message to PreTranslateMessage first; the plain loop
+    // (Manager::MessageLoop, PumpMessages) only dispatches.
+    auto modal = [&] {
+        MSG msg;
         while (PeekMessageW(&msg, PM_REMOVE)) {
             if (!m_dlg->PreTranslateMessage(&msg)) {
                 DispatchMessageW(&msg);
             }
         }
     };
-    headless::MouseMove(h, 20, 20);
-    pump();
-    headless::MouseMove(h, 21, 20);
-    pump();
-    EXPECT_EQ(Pm().GetTooltipCtrlID(), 1u);
-    HWND tip = Pm().GetTooltipWindow();
-    ASSERT_NE(tip, nullptr);
-    EXPECT_FALSE(IsWindowVisible(tip));
-    headless::AdvanceTime(400);
-    pump();
-    EXPECT_TRUE(IsWindowVisible(tip));
-    headless::Click(h, 21, 20);
-    pump();
-    EXPECT_FALSE(IsWindowVisible(tip)) << "a press hides it";
+    auto plain = [] { headless::PumpMessages(); };
+    for (const std::function<void()>& pump : { std::function<void()>(modal), std::function<void()>(plain) }) {
+        m_dlg = std::make_unique<TestDialog>();
+        HWND h = Open();
+        TestControl* c = m_dlg->Add(1, CRect(10, 10, 100, 40));
+        c->SetTooltip("Tip text");
+        headless::MouseMove(h, 20, 20);
+        pump();
+        headless::MouseMove(h, 21, 20);
+        pump();
+        EXPECT_EQ(Pm().GetTooltipCtrlID(), 1u);
+        HWND tip = Pm().GetTooltipWindow();
+        ASSERT_NE(tip, nullptr);
+        EXPECT_FALSE(IsWindowVisible(tip));
+        headless::AdvanceTime(400);
+        pump();
+        EXPECT_TRUE(IsWindowVisible(tip));
+        headless::Click(h, 21, 20);
+        pump();
+        EXPECT_FALSE(IsWindowVisible(tip)) << "a press hides it";
+        m_dlg->DestroyWindow();
+        Flush();
+    }
 }
 
 } // namespace

@@ -188,8 +188,9 @@ public:
     // Both deliver synchronously to the window (0 when it is gone).
     LRESULT SendMessageW(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT PostMessageW(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Also relays the window's mouse messages to its tooltip.
     LRESULT OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-    // Tab focus cycling and the tooltip relay; true when the message was consumed.
+    // Tab focus cycling; true when the message was consumed.
     bool PreTranslateMessage(const MSG* msg);
     void OnDestroyMessage(HWND hwnd);
     // Frees everything and returns to the inert state.
@@ -222,6 +223,7 @@ private:
     bool EnsureBackBuffer(const CRect& client);
     UINT NextNativeTimerId();
     void OnTimer(UINT id);
+    LRESULT RouteMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnMouseMove(UINT flags, CPoint pt);
     void OnMouseLeave();
