@@ -162,6 +162,18 @@ bool MPanel::OnMousePointChange(CPoint& pt)
     return offset != CPoint();
 }
 
+CRect MPanel::MapChildRect(const MControl* child, CRect rect) const
+{
+    CPoint offset = GetScrollOffset();
+    if (IsScrollBar(child) || offset == CPoint()) {
+        return rect;
+    }
+    rect.OffsetRect(-offset.x, -offset.y);
+    CRect shown;
+    shown.IntersectRect(rect, GetViewRect());
+    return shown;
+}
+
 bool MPanel::OnControlScroll(bool vertical, UINT down, CPoint)
 {
     MScroll* bar = vertical ? m_vscroll : m_hscroll;

@@ -128,6 +128,8 @@ void MControl::InvalidateRect(const CRect*, bool erase)
     }
 }
 
+CRect MControl::MapChildRect(const MControl*, CRect rect) const { return rect; }
+
 // Routing ---------------------------------------------------------------------------------------
 
 CPoint MControl::ChildPoint(const MControl* child, CPoint outer, CPoint inner) const

@@ -98,6 +98,10 @@ public:
     virtual void OnPositionChange();
     // Invalidates the control's rect in its window (the whole window when layered).
     virtual void InvalidateRect(const CRect* rect, bool erase);
+    // Where a rect of a child (window coordinates as the child knows them) shows in the
+    // window: a scrolling container shifts it by its offset and clips it to its view. The
+    // paint manager maps every repaint request through the requester's owners.
+    virtual CRect MapChildRect(const MControl* child, CRect rect) const;
 
     // 3. Routing -------------------------------------------------------------------------------
     bool Draw(HDC& hdc, CRect clip);

@@ -213,6 +213,8 @@ private:
     bool OnWindowThread() const;
     std::vector<MControl*> TopLevel() const; // area layer, then control layer
     MControl* TopLevelOwner(MControl* control) const;
+    // Where a control's rect shows in the window, after its owners' scrolling.
+    CRect ShownRect(const MControl* control, CRect rect) const;
     void RunPendingUpdates();
     LRESULT OnPaint();
     void PaintInto(const CRect& update, const CRect& client);

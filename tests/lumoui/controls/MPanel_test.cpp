@@ -216,6 +216,26 @@ TEST_F(MPanelTest, ScrolledChildrenAreDrawnShiftedAndClippedToThePanel)
     EXPECT_NE(Pixel(10, 110), 0xFFFF0000u) << "nothing is drawn below the panel";
 }
 
+TEST_F(MPanelTest, AScrolledChildsRepaintLandsWhereItIsShown)
+{
+    MPanel* panel = ScrolledPanel();
+    TestControl* top = Child(panel, 5, CRect(0, 0, 190, 50));
+    TestControl* bottom = Child(panel, 6, CRect(0, 350, 190, 400));
+    bottom->m_fill = 0xFFFF0000;
+    panel->GetScrollVertical()->SetScrollCurrentPos(400);
+    panel->UpdateControl(true);
+    Flush();
+    EXPECT_EQ(Pixel(10, 60), 0xFFFF0000u);
+    bottom->m_fill = 0xFF00FF00;
+    bottom->UpdateControl(true); // content y 350-400 shows at y 50-100
+    Flush();
+    EXPECT_EQ(Pixel(10, 60), 0xFF00FF00u);
+    headless::ResetPresented(m_hwnd);
+    top->UpdateControl(true); // scrolled out of view: nothing to show
+    Flush();
+    EXPECT_TRUE(headless::GetPresentedRect(m_hwnd).IsRectEmpty());
+}
+
 TEST_F(MPanelTest, HidingAPageKeepsItsChildrensOwnVisibility)
 {
     RecordingOwner owner;
