@@ -43,27 +43,27 @@ CColorPalette::CColorPalette(MObject* parent, UINT id, CRect rect, int visible, 
         m_presets[i] = new CColorButton(this, kFirstPresetId + static_cast<UINT>(i), CRect(), 1, 1);
         m_presets[i]->SetColor(kPresets[i]);
         m_presets[i]->SetGroupName("clr_palette_group");
-        AddChild(m_presets[i], 1);
+        AddPart(m_presets[i]);
     }
     m_palette = new MPalette(this, kPaletteId, CRect(), 1, 1);
-    AddChild(m_palette, 1);
+    AddPart(m_palette);
     m_preview = new CColorButton(this, kPreviewId, CRect(), 1, 1);
     m_preview->SetGroupName("clr_sel_group");
-    AddChild(m_preview, 1);
+    AddPart(m_preview);
     for (int i = 0; i < 4; ++i) {
         m_labels[i] = new MText(this, kFirstLabelId + static_cast<UINT>(i), CRect(), kLabels[i], 1);
-        AddChild(m_labels[i], 1);
+        AddPart(m_labels[i]);
     }
     for (int i = 0; i < 3; ++i) {
         m_spins[i] = new MSpinButton(this, kRedSpinId + static_cast<UINT>(i), CRect(), 1, 1);
         m_spins[i]->SetRange(0, 255);
-        AddChild(m_spins[i], 1);
+        AddPart(m_spins[i]);
     }
     m_edit = new MEdit(this, kHexEditId, CRect(), "", 1, 1);
     m_edit->SetFontWidth(kEditFontSize);
     m_edit->SetTextColor(ColorRefToARGB(kEditTextColor));
     m_edit->SetLimitText(kHexDigits);
-    AddChild(m_edit, 1);
+    AddPart(m_edit);
     Layout();
     if (!enabled) {
         SetControlEnabled(false);

@@ -21,7 +21,7 @@ CColorSelect::CColorSelect(MObject* parent, UINT id, CRect rect, int visible, in
         m_swatches[i] = new CColorButton(this, kFirstSwatchId + static_cast<UINT>(i), CRect(), 1, 1);
         m_swatches[i]->SetColor(kColors[i]);
         m_swatches[i]->SetGroupName("clr_palette_group");
-        AddChild(m_swatches[i], 1);
+        AddPart(m_swatches[i]);
     }
     m_swatches[kSwatchCount - 1]->SetShowBorder(true);
     Layout();

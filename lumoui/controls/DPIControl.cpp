@@ -27,8 +27,8 @@ DPIControl::DPIControl(MObject* parent, UINT id, CRect rect, int visible)
 {
     m_swatch = new CColorButton(this, kColorId, CRect(), 1, 1);
     m_edit = new MEdit(this, kValueId, CRect(), "0", 1, 1);
-    AddChild(m_swatch, 1);
-    AddChild(m_edit, 1);
+    AddPart(m_swatch);
+    AddPart(m_edit);
     m_swatch->SetColor(m_color);
     m_edit->SetNumberOnly(true);
     m_edit->SetLimitText(kValueDigits);

@@ -34,8 +34,8 @@ MPanel::MPanel(MObject* parent, UINT id, CRect rect, int visible)
 {
     m_vscroll = new CScrollVertical(this, kVerticalBarId, CRect(), 0);
     m_hscroll = new CScrollHorizontal(this, kHorizontalBarId, CRect(), 0);
-    AddChild(m_vscroll, 1);
-    AddChild(m_hscroll, 1);
+    AddPart(m_vscroll);
+    AddPart(m_hscroll);
     UpdateScrollBars();
 }
 
@@ -160,6 +160,18 @@ bool MPanel::OnMousePointChange(CPoint& pt)
     CPoint offset = GetScrollOffset();
     pt.Offset(offset.x, offset.y);
     return offset != CPoint();
+}
+
+CRect MPanel::MapChildRect(const MControl* child, CRect rect) const
+{
+    CPoint offset = GetScrollOffset();
+    if (IsScrollBar(child) || offset == CPoint()) {
+        return rect;
+    }
+    rect.OffsetRect(-offset.x, -offset.y);
+    CRect shown;
+    shown.IntersectRect(rect, GetViewRect());
+    return shown;
 }
 
 bool MPanel::OnControlScroll(bool vertical, UINT down, CPoint)

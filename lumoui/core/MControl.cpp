@@ -22,7 +22,9 @@ MControl::MControl(MObject* parent, UINT id, CRect rect, bool visible, bool enab
 
 MControl::~MControl()
 {
-    RemoveAllControl();
+    // Routing that is still on the stack for this control sees it gone from here on.
+    m_life.reset();
+    DeleteChildren(false);
     if (m_manager) {
         m_manager->ForgetControl(this, false);
     }
@@ -126,6 +128,8 @@ void MControl::InvalidateRect(const CRect*, bool erase)
     }
 }
 
+CRect MControl::MapChildRect(const MControl*, CRect rect) const { return rect; }
+
 // Routing ---------------------------------------------------------------------------------------
 
 CPoint MControl::ChildPoint(const MControl* child, CPoint outer, CPoint inner) const
@@ -136,6 +140,17 @@ CPoint MControl::ChildPoint(const MControl* child, CPoint outer, CPoint inner) c
 }
 
 bool MControl::AcceptsPoint(UINT flags, CPoint pt) { return PtInRect(pt) && !OnCheckMouseResponse(flags, pt); }
+
+std::vector<MControl::LiveChild> MControl::LiveChildren() const
+{
+    std::lock_guard lock(m_controlLock);
+    std::vector<LiveChild> children;
+    children.reserve(m_controlLayer.size());
+    for (MControl* child : m_controlLayer) {
+        children.push_back(LiveChild { child, child->GetLifeToken() });
+    }
+    return children;
+}
 
 bool MControl::Draw(HDC& hdc, CRect clip)
 {
@@ -178,18 +193,27 @@ bool MControl::OnMouseMove(UINT flags, CPoint pt)
         m_manager->SetTooltip(m_tooltip, m_rect);
         m_manager->SetTooltipCtrlID(m_id);
     }
+    std::weak_ptr<void> alive = m_life;
     OnControlSetCursor(flags, pt);
     bool handled = OnControlMouseMove(flags, pt);
+    if (alive.expired()) {
+        return true;
+    }
     if (m_trackLeave) {
         m_mouseOutside = !m_rect.PtInRect(pt);
     }
     if (!m_pressedInside) {
-        std::lock_guard lock(m_controlLock);
-        for (size_t i = 0; i < m_controlLayer.size(); ++i) {
-            MControl* child = m_controlLayer[i];
-            CPoint cp = ChildPoint(child, pt, inner);
-            if (child->OnMouseMove(flags, cp) && child->PtInRect(cp)) {
-                m_childUnderMouse = child;
+        for (const LiveChild& child : LiveChildren()) {
+            if (child.life.expired()) {
+                continue;
+            }
+            CPoint cp = ChildPoint(child.control, pt, inner);
+            bool took = child.control->OnMouseMove(flags, cp);
+            if (alive.expired()) {
+                return true;
+            }
+            if (took && !child.life.expired() && child.control->PtInRect(cp)) {
+                m_childUnderMouse = child.control;
             }
         }
     }
@@ -218,10 +242,12 @@ bool MControl::OnLButtonDown(UINT flags, CPoint pt)
     if (hit) {
         return hit->OnLButtonDown(flags, ChildPoint(hit, pt, inner));
     }
+    std::weak_ptr<void> alive = m_life;
     if (m_manager) {
+        // The control losing the focus may end an edit, whose handler can delete this one.
         m_manager->SetFocusControl(this);
     }
-    return OnControlLButtonDown(flags, pt);
+    return !alive.expired() && OnControlLButtonDown(flags, pt);
 }
 
 bool MControl::OnLButtonUp(UINT flags, CPoint pt)
@@ -231,10 +257,11 @@ bool MControl::OnLButtonUp(UINT flags, CPoint pt)
     }
     CPoint inner = pt;
     OnMousePointChange(inner);
-    bool result = m_childUnderMouse ? m_childUnderMouse->OnLButtonUp(flags, ChildPoint(m_childUnderMouse, pt, inner))
-                                    : OnControlLButtonUp(flags, pt);
+    // Everything is read and cleared before the handler runs: a click handler may delete
+    // this control or its owner, and nothing of either is touched after it.
+    MControl* child = m_childUnderMouse;
     m_pressedInside = false;
-    return result;
+    return child ? child->OnLButtonUp(flags, ChildPoint(child, pt, inner)) : OnControlLButtonUp(flags, pt);
 }
 
 bool MControl::OnLButtonDblClk(UINT flags, CPoint pt)
@@ -253,8 +280,12 @@ bool MControl::OnLButtonDblClk(UINT flags, CPoint pt)
         return OnLButtonDown(flags, pt);
     }
     if (m_dblClkNotify && m_rect.PtInRect(pt)) {
+        std::weak_ptr<void> alive = m_life;
         CPoint click = pt;
         SendMessageW(NOTIFY_DBLCLK, flags, reinterpret_cast<LPARAM>(&click));
+        if (alive.expired()) {
+            return true;
+        }
     }
     return OnControlLButtonDblClk(flags, pt);
 }
@@ -266,8 +297,9 @@ bool MControl::OnRButtonDown(UINT flags, CPoint pt)
     }
     CPoint inner = pt;
     OnMousePointChange(inner);
-    return m_childUnderMouse ? m_childUnderMouse->OnRButtonDown(flags, ChildPoint(m_childUnderMouse, pt, inner))
-                             : OnControlRButtonDown(flags, pt);
+    return m_childUnderMouse
+        ? m_childUnderMouse->OnRButtonDown(flags, ChildPoint(m_childUnderMouse, pt, inner))
+        : OnControlRButtonDown(flags, pt);
 }
 
 bool MControl::OnRButtonUp(UINT flags, CPoint pt)
@@ -288,8 +320,9 @@ bool MControl::OnRButtonDblClk(UINT flags, CPoint pt)
     }
     CPoint inner = pt;
     OnMousePointChange(inner);
-    return m_childUnderMouse ? m_childUnderMouse->OnRButtonDblClk(flags, ChildPoint(m_childUnderMouse, pt, inner))
-                             : OnControlRButtonDblClk(flags, pt);
+    return m_childUnderMouse
+        ? m_childUnderMouse->OnRButtonDblClk(flags, ChildPoint(m_childUnderMouse, pt, inner))
+        : OnControlRButtonDblClk(flags, pt);
 }
 
 bool MControl::OnScroll(bool vertical, UINT down, CPoint pt)
@@ -299,20 +332,28 @@ bool MControl::OnScroll(bool vertical, UINT down, CPoint pt)
     }
     CPoint inner = pt;
     OnMousePointChange(inner);
+    std::weak_ptr<void> alive = m_life;
     if (MControl* under = m_childUnderMouse) {
         CPoint cp = ChildPoint(under, pt, inner);
         if (under->AcceptsPoint(0, cp) && under->OnScroll(vertical, down, cp)) {
             return true;
         }
+        if (alive.expired()) {
+            return false;
+        }
     }
     if (m_rect.PtInRect(pt) && OnControlScroll(vertical, down, pt)) {
         return true;
     }
-    std::lock_guard lock(m_controlLock);
-    for (size_t i = 0; i < m_controlLayer.size(); ++i) {
-        MControl* child = m_controlLayer[i];
-        CPoint cp = ChildPoint(child, pt, inner);
-        if (child->PtInRect(cp) && child->OnScroll(vertical, down, cp)) {
+    for (const LiveChild& child : LiveChildren()) {
+        if (alive.expired()) {
+            return true;
+        }
+        if (child.life.expired()) {
+            continue;
+        }
+        CPoint cp = ChildPoint(child.control, pt, inner);
+        if (child.control->PtInRect(cp) && child.control->OnScroll(vertical, down, cp)) {
             return true;
         }
     }
@@ -335,6 +376,8 @@ bool MControl::OnKeyDown(UINT vk, UINT repeat, UINT flags)
     if (!IsVisible() || !m_response) {
         return false;
     }
+    // A key may close the dialog (Enter, Escape) and so delete this control on the way.
+    std::weak_ptr<void> alive = m_life;
     bool handled = false;
     if (MControl* focused = FocusedChild()) {
         handled = focused->OnKeyDown(vk, repeat, flags);
@@ -342,17 +385,21 @@ bool MControl::OnKeyDown(UINT vk, UINT repeat, UINT flags)
         if (m_childUnderMouse) {
             handled = m_childUnderMouse->OnKeyDown(vk, repeat, flags);
         }
-        if (!handled) {
+        if (!handled && !alive.expired()) {
             handled = OnControlKeyDown(vk, repeat, flags);
         }
-        if (!handled) {
-            std::lock_guard lock(m_controlLock);
-            for (size_t i = 0; i < m_controlLayer.size() && !handled; ++i) {
-                handled = m_controlLayer[i]->OnKeyDown(vk, repeat, flags);
+        if (!handled && !alive.expired()) {
+            for (const LiveChild& child : LiveChildren()) {
+                if (alive.expired() || handled) {
+                    break;
+                }
+                if (!child.life.expired()) {
+                    handled = child.control->OnKeyDown(vk, repeat, flags);
+                }
             }
         }
     }
-    if (m_keyNotify) {
+    if (!alive.expired() && m_keyNotify) {
         SendMessageW(NOTIFY_KEYDOWN, vk, static_cast<LPARAM>(flags));
     }
     return handled;
@@ -523,28 +570,47 @@ bool MControl::RemoveControl(MControl* control)
         }
     }
     // Deleted outside the lock: a tick may be walking this list right now.
+    CRect vacated = control->IsVisible() ? control->GetRect() : CRect();
     control->DetachFromManager();
     delete control;
+    if (!vacated.IsRectEmpty()) {
+        UpdateControl(vacated, false, true);
+    }
     return true;
 }
 
 void MControl::RemoveAllControl()
 {
+    if (DeleteChildren(true)) {
+        UpdateControl(true);
+    }
+}
+
+bool MControl::DeleteChildren(bool keepParts)
+{
     std::vector<MControl*> doomed;
+    auto take = [&](std::vector<MControl*>& layer) {
+        auto kept = std::stable_partition(
+            layer.begin(), layer.end(), [&](const MControl* c) { return keepParts && c->m_part; });
+        doomed.insert(doomed.end(), kept, layer.end());
+        layer.erase(kept, layer.end());
+    };
     {
         std::lock_guard lock(m_controlLock);
-        doomed.swap(m_controlLayer);
-        m_childUnderMouse = nullptr;
+        take(m_controlLayer);
+        if (std::find(m_controlLayer.begin(), m_controlLayer.end(), m_childUnderMouse) == m_controlLayer.end()) {
+            m_childUnderMouse = nullptr;
+        }
     }
     {
         std::lock_guard lock(m_areaLock);
-        doomed.insert(doomed.end(), m_areaLayer.begin(), m_areaLayer.end());
-        m_areaLayer.clear();
+        take(m_areaLayer);
     }
     for (MControl* child : doomed) {
         child->DetachFromManager();
         delete child;
     }
+    return !doomed.empty();
 }
 
 void MControl::AddChild(MControl* child, int kind)
@@ -561,6 +627,14 @@ void MControl::AddChild(MControl* child, int kind)
     }
 }
 
+void MControl::AddPart(MControl* child)
+{
+    if (child) {
+        child->m_part = true;
+        AddChild(child, 1);
+    }
+}
+
 MControl* MControl::CreateChildControl(
     int kind, MObject* parent, const char* className, UINT id, CRect rect, const char* title, int a, int b)
 {
@@ -572,6 +646,10 @@ MControl* MControl::CreateChildControl(
         child->SetManager(m_manager);
     }
     AddChild(child, kind);
+    // A child made while the window is shown must appear without waiting for another paint.
+    if (m_manager && (kind == 0 || kind == 1)) {
+        child->UpdateControl(true);
+    }
     return child;
 }
 

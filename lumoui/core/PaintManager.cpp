@@ -95,6 +95,10 @@ MControl* PaintManager::CreateControl(
     }
     control->SetManager(this);
     AddControl(control, kind);
+    // A control made while the window is shown must appear without waiting for another paint.
+    if ((kind == 0 || kind == 1) && control->IsVisible()) {
+        OnControlUpdate(control->GetRect(), true, control);
+    }
     return control;
 }
 
@@ -169,9 +173,27 @@ bool PaintManager::RemoveControl(MControl* control)
     if (!found) {
         return false;
     }
+    CRect vacated = control->IsVisible() ? control->GetRect() : CRect();
     control->DetachFromManager();
     delete control;
+    RepaintVacated(vacated);
     return true;
+}
+
+void PaintManager::RepaintVacated(CRect rect)
+{
+    if (!m_initialized || rect.IsRectEmpty()) {
+        return;
+    }
+    // Whatever overlapped the control may hold its picture in a cached rendering.
+    CRect region = rect;
+    for (MControl* c : TopLevel()) {
+        if (c->IsVisible() && c->GetRect().Intersects(rect)) {
+            c->SetUpdate(false, m_backColor);
+            region.UnionRect(region, c->GetRect());
+        }
+    }
+    InvalidateRect(region, false);
 }
 
 void PaintManager::ClearLayer(std::vector<MControl*>& layer, std::recursive_mutex& lock)
@@ -187,13 +209,34 @@ void PaintManager::ClearLayer(std::vector<MControl*>& layer, std::recursive_mute
     }
 }
 
-void PaintManager::ClearControls() { ClearLayer(m_controlLayer, m_controlLock); }
-void PaintManager::ClearAreaControls() { ClearLayer(m_areaLayer, m_areaLock); }
+void PaintManager::ClearControls()
+{
+    ClearLayer(m_controlLayer, m_controlLock);
+    RepaintAll();
+}
+
+void PaintManager::ClearAreaControls()
+{
+    ClearLayer(m_areaLayer, m_areaLock);
+    RepaintAll();
+}
 
 void PaintManager::ClearAllControls()
 {
-    ClearAreaControls();
-    ClearControls();
+    ClearLayer(m_areaLayer, m_areaLock);
+    ClearLayer(m_controlLayer, m_controlLock);
+    RepaintAll();
+}
+
+void PaintManager::RepaintAll()
+{
+    if (!m_initialized) {
+        return;
+    }
+    for (MControl* c : TopLevel()) {
+        c->SetUpdate(false, m_backColor);
+    }
+    Invalidate();
 }
 
 // Caches ------------------------------------------------------------------------------------------
@@ -545,7 +588,8 @@ void PaintManager::DestroyData()
     }
     m_caretOwner = nullptr;
     m_caretShown = false;
-    ClearAllControls();
+    ClearLayer(m_areaLayer, m_areaLock);
+    ClearLayer(m_controlLayer, m_controlLock);
     {
         std::lock_guard lock(m_animLock);
         m_animList.clear();

@@ -5,7 +5,10 @@
 #include "lumoui/PaintManager.h"
 #include "lumoui/WindowApi.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace lumo {
 
@@ -56,6 +59,23 @@ bool IsWithin(const MControl* inner, const MControl* outer)
     return false;
 }
 
+struct LiveControl {
+    MControl* control;
+    std::weak_ptr<void> life;
+};
+
+// The controls with their life tokens: a handler called for one of them may delete others
+// (or itself) before the walk reaches them.
+std::vector<LiveControl> WithLife(const std::vector<MControl*>& controls)
+{
+    std::vector<LiveControl> live;
+    live.reserve(controls.size());
+    for (MControl* c : controls) {
+        live.push_back(LiveControl { c, c->GetLifeToken() });
+    }
+    return live;
+}
+
 // WM_KILLFOCUS is among them so that an editor inside a container also hears that the
 // window lost the keyboard and can end its edit.
 bool IsTextInputMessage(UINT msg)
@@ -71,6 +91,18 @@ LRESULT PaintManager::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     if (!m_initialized) {
         return 0;
     }
+    LRESULT result = RouteMessage(msg, wParam, lParam);
+    // The tooltip follows the mouse messages the window receives, whichever loop delivers
+    // them (the program's modal loop or Manager::MessageLoop). Relayed after the routing, so
+    // a move that gives the tooltip its text already starts its timer.
+    if (m_tooltip && IsMouseMessage(msg)) {
+        m_tooltip->Relay(MSG { m_hwnd.load(), msg, wParam, lParam, 0, {} });
+    }
+    return result;
+}
+
+LRESULT PaintManager::RouteMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
     if (m_textInput && IsTextInputMessage(msg) && m_textInput->OnWindowMessage(msg, wParam, lParam)) {
         return 1;
     }
@@ -176,10 +208,6 @@ bool PaintManager::PreTranslateMessage(const MSG* msg)
             SetFocusControl(next);
             return true;
         }
-        return false;
-    }
-    if (m_tooltip && IsMouseMessage(msg->message)) {
-        m_tooltip->Relay(*msg);
     }
     return false;
 }
@@ -214,14 +242,19 @@ void PaintManager::OnMouseMove(UINT flags, CPoint pt)
         }
         return;
     }
-    MControl* hover = nullptr;
-    for (MControl* c : TopLevel()) {
-        c->OnMouseMove(flags, pt);
-        if (c->PtInRect(pt) && c->GetRresponse()) {
-            hover = c;
+    const LiveControl* hover = nullptr;
+    std::vector<LiveControl> controls = WithLife(TopLevel());
+    for (const LiveControl& c : controls) {
+        if (c.life.expired()) {
+            continue;
+        }
+        c.control->OnMouseMove(flags, pt);
+        if (!c.life.expired() && c.control->PtInRect(pt) && c.control->GetRresponse()) {
+            hover = &c;
         }
     }
-    m_hover = hover;
+    // A control deleted later in the walk is no hover control.
+    m_hover = hover && !hover->life.expired() ? hover->control : nullptr;
 }
 
 void PaintManager::OnMouseLeave()
@@ -316,8 +349,8 @@ LRESULT PaintManager::OnMouseWheel(WPARAM wParam, LPARAM lParam)
     for (int i = 0; i < notches; ++i) {
         bool handled = m_hover && m_hover->OnScroll(true, down, pt);
         if (!handled) {
-            for (MControl* c : TopLevel()) {
-                if (c->OnScroll(true, down, pt)) {
+            for (const LiveControl& c : WithLife(TopLevel())) {
+                if (!c.life.expired() && c.control->OnScroll(true, down, pt)) {
                     handled = true;
                     break;
                 }
@@ -335,8 +368,8 @@ void PaintManager::OnKeyDown(UINT vk)
     if (hover && hover->OnKeyDown(vk, 1, mods)) {
         return;
     }
-    for (MControl* c : TopLevel()) {
-        if (c != hover && c->OnKeyDown(vk, 1, mods)) {
+    for (const LiveControl& c : WithLife(TopLevel())) {
+        if (c.control != hover && !c.life.expired() && c.control->OnKeyDown(vk, 1, mods)) {
             return;
         }
     }

@@ -43,6 +43,19 @@ MControl* PaintManager::TopLevelOwner(MControl* control) const
     return top;
 }
 
+CRect PaintManager::ShownRect(const MControl* control, CRect rect) const
+{
+    // Done here, on the window's thread, for requests queued by ticks as well: the owners'
+    // scroll state belongs to this thread.
+    const MControl* child = control;
+    for (auto* owner = dynamic_cast<const MControl*>(child->GetParantObject()); owner;
+         owner = dynamic_cast<const MControl*>(owner->GetParantObject())) {
+        rect = owner->MapChildRect(child, rect);
+        child = owner;
+    }
+    return rect;
+}
+
 LRESULT PaintManager::OnControlUpdate(CRect rect, bool full, MControl* control)
 {
     if (!control) {
@@ -63,6 +76,7 @@ LRESULT PaintManager::OnControlUpdate(CRect rect, bool full, MControl* control)
     if (full) {
         control->SetUpdate(false, m_backColor);
     }
+    rect = ShownRect(control, rect);
     CRect region = rect;
     if (m_initialized) {
         // A nested control counts as met at its top-level owner: everything drawn after that

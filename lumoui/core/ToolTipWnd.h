@@ -2,7 +2,8 @@
 
 // The tooltip of a LumoUI window: a small popup that shows one text near the pointer after it
 // rested 400 ms over the tool area, and hides on leaving it, on a press or a wheel turn.
-// It sees the owner's mouse messages through Relay (the owner's PreTranslateMessage).
+// It sees the owner's mouse messages through Relay (the owner's paint manager, as it
+// receives them).
 
 #include "lumoui/Graphics.h"
 #include "lumoui/Messages.h"

@@ -4,6 +4,7 @@
 #include "lumoui/ControlFactory.h"
 #include "lumoui/PaintManager.h"
 
+#include <functional>
 #include <memory>
 
 using namespace lumo;
@@ -207,6 +208,108 @@ TEST_F(MControlTest, KeysGoToTheFocusedChildAndKeyNotificationAlwaysFires)
     b->SetHotKey('K', 17);
     EXPECT_TRUE(panel.OnKeyDown('K', 1, 17));
     EXPECT_FALSE(panel.OnKeyDown('K', 1, 0)) << "flags must match";
+}
+
+// A control that sends its notifications as the very last thing its handlers do, so that the
+// owner may delete it right there (a dialog closing from a button, a list dropping a row).
+class LastWordControl : public TestControl {
+public:
+    using TestControl::TestControl;
+    bool OnControlLButtonUp(UINT, CPoint) override
+    {
+        SendMessageW(NOTIFY_CLICK, 0, 0);
+        return true;
+    }
+    bool OnControlKeyDown(UINT vk, UINT, UINT) override
+    {
+        SendMessageW(NOTIFY_KEYDOWN, vk, 0);
+        return true;
+    }
+};
+
+// Runs its action once, on the first notification with its code.
+class ActingDialog : public TestDialog {
+public:
+    LRESULT OnMessage(UINT id, UINT code, WPARAM wParam, LPARAM lParam) override
+    {
+        TestDialog::OnMessage(id, code, wParam, lParam);
+        if (code == m_code && m_action) {
+            std::function<void()> action = std::move(m_action);
+            m_action = nullptr;
+            action();
+        }
+        return 0;
+    }
+    UINT m_code = 0;
+    std::function<void()> m_action;
+};
+
+// The routing must not touch a control (or its owner) after a handler deleted it. Run under
+// the address sanitizer, a write to a deleted control fails the test.
+TEST_F(MControlTest, HandlersMayDeleteTheControlTheyRunFor)
+{
+    struct Parts {
+        ActingDialog* dialog;
+        TestControl* panel; // top-level container at (0, 0, 200, 100)
+        TestControl* row; // its child at (10, 10, 60, 40)
+        TestControl* top; // a top-level control at (250, 10, 300, 40)
+    };
+    struct Case {
+        const char* name;
+        UINT code;
+        CPoint at;
+        std::function<void(Parts&)> act;
+        bool key = false;
+        bool doubleClick = false;
+        int deleted = 1;
+    };
+    const Case cases[] = {
+        { "the window removes the clicked control", NOTIFY_CLICK, CPoint(275, 25),
+            [](Parts& p) { p.dialog->GetPaintManager().RemoveControl(p.top); } },
+        { "a list drops the clicked row", NOTIFY_CLICK, CPoint(30, 25),
+            [](Parts& p) { p.panel->RemoveControl(p.row); } },
+        { "the dialog closes from a button", NOTIFY_CLICK, CPoint(30, 25),
+            [](Parts& p) { p.dialog->DestroyWindow(); }, false, false, 3 },
+        { "a double click removes the control", NOTIFY_DBLCLK, CPoint(275, 25),
+            [](Parts& p) { p.dialog->GetPaintManager().RemoveControl(p.top); }, false, true },
+        { "a key closes the dialog", NOTIFY_KEYDOWN, CPoint(30, 25),
+            [](Parts& p) { p.dialog->DestroyWindow(); }, true, false, 3 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ActingDialog dialog;
+        HWND h = dialog.Open();
+        PaintManager& pm = dialog.GetPaintManager();
+        Parts parts { &dialog, dialog.Add(1, CRect(0, 0, 200, 100)), nullptr, nullptr };
+        parts.row = new LastWordControl(parts.panel, 5, CRect(10, 10, 60, 40), "", 1, 1);
+        parts.panel->AddChild(parts.row, 1);
+        parts.row->SetManager(&pm);
+        parts.panel->SetKeyNotify(true);
+        parts.top = new LastWordControl(&dialog, 6, CRect(250, 10, 300, 40), "", 1, 1);
+        pm.AddControl(parts.top, 1);
+        parts.top->SetManager(&pm);
+        parts.top->SetDblClk(true);
+        parts.top->SetDblClkNotify(true);
+        Flush();
+        int alive = TestControl::s_alive;
+        dialog.m_code = c.code;
+        dialog.m_action = [&] { c.act(parts); };
+        headless::MouseMove(h, c.at.x, c.at.y);
+        if (c.key) {
+            parts.row->SetControlFocus(true);
+            headless::KeyDown(VK_RETURN);
+        } else {
+            headless::Click(h, c.at.x, c.at.y);
+            if (c.doubleClick) {
+                headless::Click(h, c.at.x, c.at.y);
+            }
+        }
+        Flush();
+        EXPECT_EQ(dialog.m_action, nullptr) << "the handler ran";
+        EXPECT_EQ(TestControl::s_alive, alive - c.deleted);
+        dialog.DestroyWindow();
+        Flush();
+    }
 }
 
 TEST_F(MControlTest, TicksReachOnlyVisibleChildrenThatRunTheirTimer)

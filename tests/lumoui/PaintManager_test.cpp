@@ -5,6 +5,7 @@
 #include "lumoui/PaintManager.h"
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -59,6 +60,38 @@ TEST_F(PaintManagerTest, ControlsArePaintedAtTheirRect)
     EXPECT_EQ(headless::GetPixel(h, 10, 20), 0xFF00FF00u);
     EXPECT_EQ(headless::GetPixel(h, 59, 39), 0xFF00FF00u);
     EXPECT_EQ(headless::GetPixel(h, 60, 40), ColorRefToARGB(0x130D09));
+}
+
+TEST_F(PaintManagerTest, ControlsMadeOrRemovedWhileShownAppearAndGoAtOnce)
+{
+    HWND h = Open();
+    const ARGB back = ColorRefToARGB(0x130D09);
+    TestControl* panel = m_dlg->Add(1, CRect(0, 0, 200, 100));
+    panel->m_fill = 0xFFFF0000;
+    TestControl* cover = m_dlg->Add(2, CRect(150, 50, 250, 150));
+    cover->m_fill = 0xFF0000FF;
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 20, 20), 0xFFFF0000u) << "made by the window's factory";
+    auto* child = static_cast<TestControl*>(panel->CreateChild("CTestControl", 3, CRect(10, 10, 50, 50)));
+    child->m_fill = 0xFF00FF00;
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 20, 20), 0xFF00FF00u) << "made by a container's factory";
+
+    EXPECT_TRUE(panel->RemoveControl(child));
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 20, 20), 0xFFFF0000u) << "the container shows where the child was";
+    EXPECT_TRUE(Pm().RemoveControl(cover));
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 220, 120), back);
+    EXPECT_EQ(headless::GetPixel(h, 170, 70), 0xFFFF0000u) << "what the removed control covered";
+    panel->CreateChild("CTestControl", 4, CRect(10, 10, 50, 50));
+    Flush();
+    panel->RemoveAllControl();
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 20, 20), 0xFFFF0000u);
+    Pm().ClearAllControls();
+    Flush();
+    EXPECT_EQ(headless::GetPixel(h, 20, 20), back);
 }
 
 TEST_F(PaintManagerTest, NineGridBackgroundImage)
@@ -353,33 +386,41 @@ TEST_F(PaintManagerTest, KeyDownsNeverReachTheDefaultProcedure)
     EXPECT_TRUE(IsWindow(h)) << "Alt+F4 does not close a toolkit window";
 }
 
-TEST_F(PaintManagerTest, TooltipShowsAfterTheMouseRests)
+TEST_F(PaintManagerTest, TooltipShowsAfterTheMouseRestsUnderEitherLoop)
 {
-    HWND h = Open();
-    TestControl* c = m_dlg->Add(1, CRect(10, 10, 100, 40));
-    c->SetTooltip("Tip text");
-    MSG msg;
-    auto pump = [&] {
+    // The modal loop offers every message to PreTranslateMessage first; the plain loop
+    // (Manager::MessageLoop, PumpMessages) only dispatches.
+    auto modal = [&] {
+        MSG msg;
         while (PeekMessageW(&msg, PM_REMOVE)) {
             if (!m_dlg->PreTranslateMessage(&msg)) {
                 DispatchMessageW(&msg);
             }
         }
     };
-    headless::MouseMove(h, 20, 20);
-    pump();
-    headless::MouseMove(h, 21, 20);
-    pump();
-    EXPECT_EQ(Pm().GetTooltipCtrlID(), 1u);
-    HWND tip = Pm().GetTooltipWindow();
-    ASSERT_NE(tip, nullptr);
-    EXPECT_FALSE(IsWindowVisible(tip));
-    headless::AdvanceTime(400);
-    pump();
-    EXPECT_TRUE(IsWindowVisible(tip));
-    headless::Click(h, 21, 20);
-    pump();
-    EXPECT_FALSE(IsWindowVisible(tip)) << "a press hides it";
+    auto plain = [] { headless::PumpMessages(); };
+    for (const std::function<void()>& pump : { std::function<void()>(modal), std::function<void()>(plain) }) {
+        m_dlg = std::make_unique<TestDialog>();
+        HWND h = Open();
+        TestControl* c = m_dlg->Add(1, CRect(10, 10, 100, 40));
+        c->SetTooltip("Tip text");
+        headless::MouseMove(h, 20, 20);
+        pump();
+        headless::MouseMove(h, 21, 20);
+        pump();
+        EXPECT_EQ(Pm().GetTooltipCtrlID(), 1u);
+        HWND tip = Pm().GetTooltipWindow();
+        ASSERT_NE(tip, nullptr);
+        EXPECT_FALSE(IsWindowVisible(tip));
+        headless::AdvanceTime(400);
+        pump();
+        EXPECT_TRUE(IsWindowVisible(tip));
+        headless::Click(h, 21, 20);
+        pump();
+        EXPECT_FALSE(IsWindowVisible(tip)) << "a press hides it";
+        m_dlg->DestroyWindow();
+        Flush();
+    }
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #pragma once
 
 // The widget gallery's sections: each fills its area of the gallery dialog with controls.
-// A section registers itself with a static GallerySection object in its own file; sections
-// are laid out in the order of their `order` values.
+// A section registers itself with a static GallerySection object in its own file. The gallery
+// shows one board at a time; the sections of a board are laid out in the order of their
+// `order` values and must not overlap each other.
 
 #include "lumoui/MDialog.h"
 
@@ -13,6 +14,7 @@
 namespace gallery {
 
 struct Section {
+    int board = 0;
     int order = 0;
     std::string title;
     lumo::CRect area;
@@ -25,7 +27,8 @@ struct GallerySection {
     explicit GallerySection(Section section) { Sections().push_back(std::move(section)); }
 };
 
-// Control IDs of the gallery: each section takes its own hundred.
+// Control IDs of the gallery: each section takes its own hundred from 1100 on; the section
+// titles and the board's hint line use the numbers below 1100.
 constexpr lumo::UINT kIdsPerSection = 100;
 
 } // namespace gallery

@@ -120,7 +120,7 @@ void BuildButtons(MDialog& d, CRect a)
     }
 }
 
-const GallerySection kButtons(Section { 10, "Text and buttons", CRect(20, 20, 430, 440), BuildButtons });
+const GallerySection kButtons(Section { 0, 10, "Text and buttons", CRect(20, 20, 430, 440), BuildButtons });
 
 } // namespace
 } // namespace gallery

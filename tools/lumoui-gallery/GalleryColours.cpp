@@ -31,7 +31,7 @@ void BuildColours(MDialog& d, CRect a)
     }
 }
 
-const GallerySection kColours(Section { 50, "Colour pickers", CRect(740, 460, 1260, 880), BuildColours });
+const GallerySection kColours(Section { 1, 20, "Colour pickers", CRect(740, 20, 1260, 440), BuildColours });
 
 } // namespace
 } // namespace gallery

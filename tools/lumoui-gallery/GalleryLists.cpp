@@ -51,7 +51,7 @@ void BuildLists(MDialog& d, CRect a)
         back->SetTransparent(70, 70, 0x555028);
     }
     auto* events = dynamic_cast<CRecordList*>(
-        page->CreateControl("CRecordList", 242, CRect(x + 240, y, a.right, a.bottom), "", 1, 1));
+        page->CreateControl("CRecordList", id++, CRect(x + 240, y, a.right, a.bottom), "", 1, 1));
     const char* keys[]
         = { "Left Shift", "A", "A", "Left Shift", "Space", "Space", "Enter", "Enter", "F5", "F5" };
     for (int i = 0; i < 10; ++i) {
@@ -62,7 +62,7 @@ void BuildLists(MDialog& d, CRect a)
     profiles->ShowEdit();
 }
 
-const GallerySection kLists(Section { 40, "Lists", CRect(20, 460, 720, 880), BuildLists });
+const GallerySection kLists(Section { 1, 10, "Lists", CRect(20, 20, 720, 440), BuildLists });
 
 } // namespace
 } // namespace gallery

@@ -63,17 +63,17 @@ void FillHome(MTabLayout* page, CRect r, UINT& id)
 void FillSettings(MTabLayout* page, CRect r, UINT& id)
 {
     auto* software = MakeIn<UpgradeButton>(page, "UpgradeButton", id++,
-        CRect(r.left + 20, r.top + 20, r.left + 220, r.top + 58), "Software update");
+        CRect(r.left + 20, r.top + 10, r.left + 220, r.top + 48), "Software update");
     if (software) {
         software->SetImage("btn_apply.png", 4);
         software->SetUpgradeStatus(1);
     }
     if (auto* firmware = MakeIn<UpgradeButton>(page, "UpgradeButton", id++,
-            CRect(r.left + 20, r.top + 75, r.left + 220, r.top + 113), "Firmware update")) {
+            CRect(r.left + 20, r.top + 60, r.left + 220, r.top + 98), "Firmware update")) {
         firmware->SetImage("btn_apply.png", 4);
     }
     if (auto* download = MakeIn<DownloadButton>(page, "DownloadButton", id++,
-            CRect(r.left + 20, r.top + 130, r.left + 220, r.top + 168), "Download")) {
+            CRect(r.left + 20, r.top + 110, r.left + 220, r.top + 148), "Download")) {
         download->SetImage("btn_apply.png", 4);
         download->SetDownloadProcess(45);
     }
@@ -100,7 +100,8 @@ void BuildPanels(MDialog& d, CRect a)
     }
     if (column) {
         column->SetTabCtrlWidth(80);
-        column->SetTabCtrlHeight(80);
+        // Five tabs with their 1-pixel gaps fit the section's height.
+        column->SetTabCtrlHeight(76);
         column->SetTabType(1);
         for (int i = 0; i < 5; ++i) {
             column->InsertItem(i, texts[i], icons[i], pages[i], 4, 0);
@@ -200,7 +201,7 @@ void BuildPanels(MDialog& d, CRect a)
 }
 
 const GallerySection kPanels(
-    Section { 40, "Tabs, containers, device widgets", CRect(20, 460, 1260, 880), BuildPanels });
+    Section { 0, 40, "Tabs, containers, device widgets", CRect(20, 460, 1260, 880), BuildPanels });
 
 } // namespace
 } // namespace gallery

@@ -66,7 +66,7 @@ void BuildPictures(MDialog& d, CRect a)
     multi->SetTitle("A multi-line label: the text wraps at the control's width and is centred vertically.");
 }
 
-const GallerySection kPictures(Section { 30, "Pictures", CRect(880, 20, 1260, 440), BuildPictures });
+const GallerySection kPictures(Section { 0, 30, "Pictures", CRect(880, 20, 1260, 440), BuildPictures });
 
 } // namespace
 } // namespace gallery

@@ -74,7 +74,7 @@ void BuildValues(MDialog& d, CRect a)
     }
 }
 
-const GallerySection kValues(Section { 20, "Sliders, progress, spin boxes", CRect(450, 20, 860, 440), BuildValues });
+const GallerySection kValues(Section { 0, 20, "Sliders, progress, spin boxes", CRect(450, 20, 860, 440), BuildValues });
 
 } // namespace
 } // namespace gallery

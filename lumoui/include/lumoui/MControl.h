@@ -24,6 +24,7 @@
 #include "lumoui/MObject.h"
 
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -97,6 +98,10 @@ public:
     virtual void OnPositionChange();
     // Invalidates the control's rect in its window (the whole window when layered).
     virtual void InvalidateRect(const CRect* rect, bool erase);
+    // Where a rect of a child (window coordinates as the child knows them) shows in the
+    // window: a scrolling container shifts it by its offset and clips it to its view. The
+    // paint manager maps every repaint request through the requester's owners.
+    virtual CRect MapChildRect(const MControl* child, CRect rect) const;
 
     // 3. Routing -------------------------------------------------------------------------------
     bool Draw(HDC& hdc, CRect clip);
@@ -179,15 +184,19 @@ public:
     std::vector<MControl*> GetAreaControls() const;
     // Depth first: the control layer (each child before its descendants), then the area layer.
     MControl* GetControl(UINT id) const;
-    // Deletes the child (control layer); focus is taken from it first. False if not a child.
+    // Deletes the child (control layer) and repaints where it was; focus is taken from it
+    // first. False if not a child.
     bool RemoveControl(MControl* control);
+    // Deletes every child of both layers except the control's own parts (AddPart), which the
+    // control keeps pointers to and needs for as long as it lives; repaints the control.
     void RemoveAllControl();
     // Appends an existing child to a layer (kind 0 area, 1 control); the control owns it then.
     void AddChild(MControl* child, int kind);
     // The container factory: builds a registered class (container list) with this control as
     // owner of the new child and `parent` as its parent, initialises it when this control
     // already has a manager, and appends it to layer `kind` (0 area, 1 control; other kinds
-    // leave it unattached for the caller to own). Null for an empty or unknown name.
+    // leave it unattached for the caller to own), asking for its first paint. Null for an
+    // empty or unknown name.
     MControl* CreateChildControl(int kind, MObject* parent, const char* className, UINT id, CRect rect,
         const char* title, int a, int b);
 
@@ -209,8 +218,15 @@ public:
     // Takes this control and its descendants out of the window's bookkeeping (hover, focus,
     // animation list, native timers, pending repaints); done before a control is deleted.
     void DetachFromManager();
+    // Expires when the control is deleted. Handlers may delete the control they run for (a
+    // dialog closing from its button, a list dropping the clicked row): whoever calls into one
+    // and still has work to do afterwards holds a token across the call.
+    std::weak_ptr<void> GetLifeToken() const { return m_life; }
 
 protected:
+    // Appends a child the control is built from (a container's scroll bars, a composite
+    // control's pieces) to the control layer; it stays until the control itself goes.
+    void AddPart(MControl* child);
     bool IsKeyDown() const { return m_keyDown; }
     bool UseImageECM() const { return m_imageECM; }
     void SetKeyDownState(bool down) { m_keyDown = down; }
@@ -223,8 +239,18 @@ protected:
     CRect m_rect;
 
 private:
+    struct LiveChild {
+        MControl* control;
+        std::weak_ptr<void> life;
+    };
     CPoint ChildPoint(const MControl* child, CPoint outer, CPoint inner) const;
+    // The control layer as it is now, each child with its life token: routing walks this copy
+    // without holding the lock, so handlers may change the list or delete children.
+    std::vector<LiveChild> LiveChildren() const;
     MControl* FocusedChild() const;
+    // Deletes the children of both layers; with keepParts the control's own parts stay.
+    // True when something was deleted.
+    bool DeleteChildren(bool keepParts);
 
     std::atomic<bool> m_visible { true };
     std::atomic<bool> m_enabled { true };
@@ -242,6 +268,7 @@ private:
     std::atomic<bool> m_runTimer { false };
     std::atomic<bool> m_animationRunning { false };
     bool m_imageECM = false;
+    bool m_part = false; // one of its owner's own parts (AddPart)
 
     std::vector<MControl*> m_areaLayer;    // guarded by m_areaLock
     std::vector<MControl*> m_controlLayer; // guarded by m_controlLock
@@ -257,6 +284,7 @@ private:
     bool m_dblClkNotify = false;
     bool m_keyNotify = false;
     bool m_mouseOutside = true;
+    std::shared_ptr<void> m_life = std::make_shared<int>(0);
 };
 
 // 7. Relative positions ------------------------------------------------------------------------

@@ -36,7 +36,7 @@ public:
 
     // MWindow
     LRESULT OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-    // Tab focus cycling and the tooltip relay of the paint manager.
+    // Tab focus cycling of the paint manager.
     bool PreTranslateMessage(MSG* msg) override;
     // Initialises the paint manager, reads the client rect and calls InitUI.
     bool OnInitDialog() override;

@@ -41,6 +41,8 @@ public:
     void DrawControl(HDC& hdc, CRect clip) override;
     bool DrawSubControls(HDC& hdc, CRect clip) override;
     bool OnMousePointChange(CPoint& pt) override;
+    // Content rects of children show shifted by the scroll offset, clipped to the view.
+    CRect MapChildRect(const MControl* child, CRect rect) const override;
     bool OnControlScroll(bool vertical, UINT down, CPoint pt) override;
     LRESULT OnBaseMessage(UINT controlID, UINT code, WPARAM wParam, LPARAM lParam) override;
     // Lays the scroll bars along the right and bottom edges.
@@ -79,7 +81,7 @@ protected:
     // True for the panel itself and every control inside it.
     bool Holds(const MControl* control) const;
 
-    MScroll* m_vscroll = nullptr; // owned through the control layer
+    MScroll* m_vscroll = nullptr; // parts of the panel, owned through the control layer
     MScroll* m_hscroll = nullptr;
     int m_barSize = 7;
     bool m_scrollEnabled = true;

@@ -86,6 +86,7 @@ public:
 
     // The factory: kind 0 appends to the area layer, 1 to the control layer, anything else
     // leaves the control unattached (the caller owns it). Null for an empty or unknown name.
+    // An attached visible control is repainted at once.
     MControl* CreateControl(int kind, MObject* parent, const char* className, UINT id, CRect rect, const char* title,
         int a, int b);
     MControl* CreateArea(MObject* parent, const char* className, UINT id, CRect rect, const char* title, int a, int b);
@@ -95,7 +96,8 @@ public:
     MControl* GetControl(UINT id) const;
     std::vector<MControl*> GetControls() const;
     std::vector<MControl*> GetAreaControls() const;
-    // Deletes a top-level control of either layer. False if it is not one.
+    // Deletes a top-level control of either layer and repaints where it was. False if it is
+    // not one. The Clear... calls delete whole layers and repaint the window.
     bool RemoveControl(MControl* control);
     void ClearControls();
     void ClearAreaControls();
@@ -186,8 +188,9 @@ public:
     // Both deliver synchronously to the window (0 when it is gone).
     LRESULT SendMessageW(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT PostMessageW(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Also relays the window's mouse messages to its tooltip.
     LRESULT OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-    // Tab focus cycling and the tooltip relay; true when the message was consumed.
+    // Tab focus cycling; true when the message was consumed.
     bool PreTranslateMessage(const MSG* msg);
     void OnDestroyMessage(HWND hwnd);
     // Frees everything and returns to the inert state.
@@ -210,6 +213,8 @@ private:
     bool OnWindowThread() const;
     std::vector<MControl*> TopLevel() const; // area layer, then control layer
     MControl* TopLevelOwner(MControl* control) const;
+    // Where a control's rect shows in the window, after its owners' scrolling.
+    CRect ShownRect(const MControl* control, CRect rect) const;
     void RunPendingUpdates();
     LRESULT OnPaint();
     void PaintInto(const CRect& update, const CRect& client);
@@ -220,6 +225,7 @@ private:
     bool EnsureBackBuffer(const CRect& client);
     UINT NextNativeTimerId();
     void OnTimer(UINT id);
+    LRESULT RouteMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnMouseMove(UINT flags, CPoint pt);
     void OnMouseLeave();
@@ -230,6 +236,9 @@ private:
     void OnNcActivate(bool active);
     bool WouldDragAt(CPoint pt) const;
     void ClearLayer(std::vector<MControl*>& layer, std::recursive_mutex& lock);
+    // Restales the controls over a rect a removed control left, and repaints it.
+    void RepaintVacated(CRect rect);
+    void RepaintAll();
     const std::string* CacheFamily(const std::string& family);
 
     // Window

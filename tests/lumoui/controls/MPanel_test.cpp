@@ -157,6 +157,49 @@ TEST_F(MPanelTest, WheelStepsTheVerticalBarAndRepaints)
     EXPECT_FALSE(panel->OnScroll(true, 1, CPoint(50, 50))) << "nothing to scroll: the wheel goes elsewhere";
 }
 
+TEST_F(MPanelTest, RemovingAllChildrenKeepsThePanelsOwnScrollBars)
+{
+    MPanel* panel = ScrolledPanel();
+    int alive = TestControl::s_alive;
+    Child(panel, 5, CRect(0, 0, 190, 50));
+    panel->CreateArea("CTestControl", 6, CRect(0, 0, 190, 50));
+    panel->RemoveAllControl();
+    EXPECT_EQ(TestControl::s_alive, alive);
+    EXPECT_TRUE(panel->GetAreaControls().empty());
+    MScroll* bar = panel->GetScrollVertical();
+    EXPECT_EQ(panel->GetControls(), (std::vector<MControl*> { bar, panel->GetScrollHorizontal() }));
+    EXPECT_EQ(panel->GetControl(1), bar);
+
+    // The panel still scrolls: the wheel steps the bar and new content gets shifted points.
+    bar->SetScrollStep(100);
+    TestControl* later = Child(panel, 7, CRect(0, 0, 190, 400));
+    later->m_handleScroll = false;
+    headless::MouseMove(m_hwnd, 50, 50);
+    headless::Wheel(m_hwnd, 50, 50, -120);
+    Flush();
+    EXPECT_EQ(bar->GetScrollCurrentPos(), 100);
+    headless::Click(m_hwnd, 50, 50);
+    Flush();
+    EXPECT_EQ(later->m_lastPoint, CPoint(50, 50 + 300 * 100 / 400));
+}
+
+TEST_F(MPanelTest, CompositeControlsKeepTheirPiecesThroughRemoveAllControl)
+{
+    Open();
+    auto* page = Create<MTabLayout>("MTabLayout", 50, CRect(0, 0, 400, 300));
+    UINT id = 60;
+    for (const char* cls : { "CColorPalette", "CColorSelect", "DPIControl" }) {
+        SCOPED_TRACE(cls);
+        MControl* composite = page->CreateControl(cls, id++, CRect(10, 10, 330, 200));
+        ASSERT_NE(composite, nullptr);
+        std::vector<MControl*> pieces = composite->GetControls();
+        composite->RemoveAllControl();
+        EXPECT_EQ(composite->GetControls(), pieces);
+        composite->UpdateControl(true);
+        Flush();
+    }
+}
+
 TEST_F(MPanelTest, ScrolledChildrenAreDrawnShiftedAndClippedToThePanel)
 {
     MPanel* panel = ScrolledPanel();
@@ -171,6 +214,26 @@ TEST_F(MPanelTest, ScrolledChildrenAreDrawnShiftedAndClippedToThePanel)
     EXPECT_EQ(Pixel(10, 60), 0xFFFF0000u) << "content y 360 shows at y 60";
     EXPECT_NE(Pixel(10, 10), 0xFF0000FFu) << "the top child scrolled out";
     EXPECT_NE(Pixel(10, 110), 0xFFFF0000u) << "nothing is drawn below the panel";
+}
+
+TEST_F(MPanelTest, AScrolledChildsRepaintLandsWhereItIsShown)
+{
+    MPanel* panel = ScrolledPanel();
+    TestControl* top = Child(panel, 5, CRect(0, 0, 190, 50));
+    TestControl* bottom = Child(panel, 6, CRect(0, 350, 190, 400));
+    bottom->m_fill = 0xFFFF0000;
+    panel->GetScrollVertical()->SetScrollCurrentPos(400);
+    panel->UpdateControl(true);
+    Flush();
+    EXPECT_EQ(Pixel(10, 60), 0xFFFF0000u);
+    bottom->m_fill = 0xFF00FF00;
+    bottom->UpdateControl(true); // content y 350-400 shows at y 50-100
+    Flush();
+    EXPECT_EQ(Pixel(10, 60), 0xFF00FF00u);
+    headless::ResetPresented(m_hwnd);
+    top->UpdateControl(true); // scrolled out of view: nothing to show
+    Flush();
+    EXPECT_TRUE(headless::GetPresentedRect(m_hwnd).IsRectEmpty());
 }
 
 TEST_F(MPanelTest, HidingAPageKeepsItsChildrensOwnVisibility)
