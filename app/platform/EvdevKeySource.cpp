@@ -159,7 +159,7 @@ void EvdevKeySource::OpenNode(udev_device* device)
     node->devnode = devnode;
     node->fd = UniqueFd(::open(devnode, O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     libevdev* raw = nullptr;
-    if (!node->fd.Valid() || libevdev_new_from_fd(node->fd.Get(), &raw) < 0) {
+    if (!node->fd.IsValid() || libevdev_new_from_fd(node->fd.Get(), &raw) < 0) {
         std::fprintf(stdout, "key filter: cannot open %s: %s\n", devnode, std::strerror(errno));
         return;
     }

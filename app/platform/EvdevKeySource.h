@@ -9,7 +9,7 @@
 #include "device/IKeySource.h"
 #include "platform/EvdevKeyDecoder.h"
 #include "platform/UdevHandles.h"
-#include "device/emulator/UniqueFd.h"
+#include "platform/UniqueFd.h"
 #include "platform/PollThread.h"
 
 #include <memory>

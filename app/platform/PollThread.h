@@ -3,7 +3,7 @@
 // A thread that spends its time blocked in poll(), with an eventfd (WakeFd) in its poll set
 // through which other threads wake it: for stopping, or to hand it a request.
 
-#include "device/emulator/UniqueFd.h"
+#include "platform/UniqueFd.h"
 
 #include <functional>
 #include <stop_token>
@@ -19,7 +19,7 @@ public:
     PollThread& operator=(const PollThread&) = delete;
 
     // False when the eventfd could not be made; nothing can run then.
-    bool IsUsable() const { return m_wake.Valid(); }
+    bool IsUsable() const { return m_wake.IsValid(); }
     void Start(std::function<void(std::stop_token)> body);
     // Requests the stop, wakes the thread and waits for it to end.
     void Stop();

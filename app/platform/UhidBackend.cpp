@@ -98,10 +98,10 @@ UhidBackend::~UhidBackend()
 
 bool UhidBackend::Open()
 {
-    if (m_fd.Valid())
+    if (m_fd.IsValid())
         return true;
     UniqueFd fd(::open(m_nodePath.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
-    if (!fd.Valid()) {
+    if (!fd.IsValid()) {
         std::fprintf(stdout, "virtual device: cannot open %s: %s\n", m_nodePath.c_str(), std::strerror(errno));
         return false;
     }
@@ -128,7 +128,7 @@ bool UhidBackend::Open()
 
 void UhidBackend::Close()
 {
-    if (!m_fd.Valid())
+    if (!m_fd.IsValid())
         return;
     ExitRelease::SetDevice(-1);
     uhid_event event = {};
@@ -139,12 +139,12 @@ void UhidBackend::Close()
 
 bool UhidBackend::IsOpen() const
 {
-    return m_fd.Valid();
+    return m_fd.IsValid();
 }
 
 bool UhidBackend::Write(const vhid::OutputReport& report)
 {
-    if (!m_fd.Valid() || report[0] != vhid::kOutputReportMarker)
+    if (!m_fd.IsValid() || report[0] != vhid::kOutputReportMarker)
         return false;
     const auto data = vhid::ReportData(report);
     if (data.empty())

@@ -7,7 +7,7 @@
 // the process dies.
 
 #include "device/IVirtualHidBackend.h"
-#include "device/emulator/UniqueFd.h"
+#include "platform/UniqueFd.h"
 
 #include <cstdint>
 #include <span>

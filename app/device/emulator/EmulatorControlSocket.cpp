@@ -56,7 +56,7 @@ bool EmulatorControlSocket::Start(const std::string& path)
 {
     Stop();
     UniqueFd listen(ListenOnLocalSocket(path, kBacklog));
-    if (!listen.Valid())
+    if (!listen.IsValid())
         return false;
     int wake[2];
     if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
@@ -107,7 +107,7 @@ void EmulatorControlSocket::Serve()
         }
         if (fds[1].revents & POLLIN) {
             UniqueFd accepted(::accept4(m_listen.Get(), nullptr, nullptr, SOCK_CLOEXEC));
-            if (accepted.Valid())
+            if (accepted.IsValid())
                 clients.push_back({ std::move(accepted), {} });
         }
     }

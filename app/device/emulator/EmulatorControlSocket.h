@@ -5,7 +5,7 @@
 //   attach <mode> · detach <mode> · press <usage> · release <usage> → "ok" or "error: …"
 //   dump → one line of JSON · clear → "ok"
 
-#include "device/emulator/UniqueFd.h"
+#include "platform/UniqueFd.h"
 
 #include <string>
 #include <thread>
