@@ -7,3 +7,11 @@ elseif(CLAVORA_SANITIZE STREQUAL "thread")
 elseif(NOT CLAVORA_SANITIZE STREQUAL "")
   message(FATAL_ERROR "Unknown CLAVORA_SANITIZE value '${CLAVORA_SANITIZE}'")
 endif()
+
+# Programs that draw text call this: under the race detector they carry the suppressions for
+# the font libraries' own synchronisation.
+function(clavora_suppress_font_library_races target)
+  if(CLAVORA_SANITIZE STREQUAL "thread")
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/sanitizer/FontLibraryRaces.cpp)
+  endif()
+endfunction()

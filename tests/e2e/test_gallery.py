@@ -45,6 +45,6 @@ def test_every_board_draws_on_the_screen(e2e):
               f"board {board} looks like an earlier one")
         shots.append(shot)
     app.key("Next")  # wraps around to the first board
-    check(app.screenshot(TITLE).difference(shots[0], content) < 0.02, "the boards do not wrap around")
+    wait_for(lambda: app.screenshot(TITLE).difference(shots[0], content) < 0.02, "the boards to wrap around")
     app.key("Escape")
     check(app.wait_exit() == 0, "the gallery did not end cleanly")

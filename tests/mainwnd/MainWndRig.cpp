@@ -200,10 +200,3 @@ lumo::HWND MainWndTest::FindPopup(const std::string& title)
 
 // fontconfig keeps a few allocations for the life of the process that it never frees.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
-// pango loads fontconfig on a helper thread and both synchronise through GLib primitives the
-// race detector cannot see; the reports are inside those libraries.
-extern "C" const char* __tsan_default_suppressions()
-{
-    return "race:libfontconfig.so\nrace:libpangoft2-1.0.so\nrace:libglib-2.0.so\nrace:libpango-1.0.so\n";
-}

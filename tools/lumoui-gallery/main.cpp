@@ -200,13 +200,8 @@ int main(int argc, char** argv)
 }
 
 // The sanitizer builds run the gallery as a test. fontconfig keeps a few allocations for the
-// life of the process that it never frees; pango loads fontconfig on a helper thread and both
-// synchronise through GLib primitives the race detector cannot see.
+// life of the process that it never frees.
 extern "C" const char* __lsan_default_suppressions()
 {
     return "leak:libfontconfig.so\n";
-}
-extern "C" const char* __tsan_default_suppressions()
-{
-    return "race:libfontconfig.so\nrace:libpangoft2-1.0.so\nrace:libglib-2.0.so\nrace:libpango-1.0.so\n";
 }
