@@ -17,10 +17,8 @@ def start_gallery(e2e):
                       stderr=subprocess.STDOUT, cwd=e2e.root)
     app = App(e2e, proc, output, "lumoui_gallery", e2e.env)
     e2e.apps.append(app)
-    # Keys go to the focused window. The first window found may still be replaced while the
-    # renderer is set up, so focusing it is retried.
-    wait_for(lambda: e2e._run(["xdotool", "windowfocus", "--sync", app.window_id(TITLE, timeout=40)], rc=True) == 0,
-             "the gallery window to take the focus")
+    # Keys go to the focused window.
+    e2e.xdotool("windowfocus", "--sync", app.window_id(TITLE, timeout=40))
     return app
 
 

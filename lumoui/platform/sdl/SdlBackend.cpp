@@ -452,6 +452,11 @@ std::unique_ptr<WindowBackend> CreateSdlBackend()
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // We draw every pixel ourselves and present small dirty rects: the plain window framebuffer
+    // is enough. Left to decide, SDL may put an OpenGL renderer behind the window surface, which
+    // destroys and recreates the native window on its first present (the window flashes and
+    // its X id changes) and starts GL worker threads on software renderers.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return nullptr;
     }
