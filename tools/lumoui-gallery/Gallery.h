@@ -31,4 +31,14 @@ struct GallerySection {
 // titles and the board's hint line use the numbers below 1100.
 constexpr lumo::UINT kIdsPerSection = 100;
 
+// A control of class `cls` on the dialog, or nullptr when that class does not make a T.
+template <class T>
+T* Make(lumo::MDialog& d, const char* cls, lumo::UINT id, lumo::CRect r, const char* title = "", int a = 1, int b = 1)
+{
+    return dynamic_cast<T*>(d.CreateControl(cls, id, r, title, a, b));
+}
+
+// A grey caption beside or above a control.
+void Label(lumo::MDialog& d, lumo::UINT id, lumo::CRect r, const char* text);
+
 } // namespace gallery

@@ -18,15 +18,6 @@ using namespace lumo;
 namespace gallery {
 namespace {
 
-template <class T> T* Make(MDialog& d, const char* cls, UINT id, CRect r, const char* title = "", int a = 1, int b = 1)
-{
-    auto* c = dynamic_cast<T*>(d.CreateControl(cls, id, r, title, a, b));
-    if (c) {
-        c->UpdateControl(true);
-    }
-    return c;
-}
-
 void BuildButtons(MDialog& d, CRect a)
 {
     const int x = a.left;

@@ -17,13 +17,6 @@ using namespace lumo;
 namespace gallery {
 namespace {
 
-void Label(MDialog& d, UINT id, CRect r, const char* text)
-{
-    if (auto* t = dynamic_cast<MText*>(d.CreateControl("MText", id, r, text, 1))) {
-        t->SetTextColor(0xFFADADAD);
-    }
-}
-
 MEdit* Edit(MDialog& d, UINT id, CRect r, const char* text, int enabled = 1)
 {
     auto* e = dynamic_cast<MEdit*>(d.CreateControl("MEdit", id, r, text, 1, enabled));

@@ -23,23 +23,9 @@ using namespace lumo;
 namespace gallery {
 namespace {
 
-template <class T>
-T* Make(MDialog& d, const char* cls, UINT id, CRect r, const char* title = "", int a = 1, int b = 1)
-{
-    return dynamic_cast<T*>(d.CreateControl(cls, id, r, title, a, b));
-}
-
 template <class T> T* MakeIn(MPanel* page, const char* cls, UINT id, CRect r, const char* title = "")
 {
     return page ? dynamic_cast<T*>(page->CreateControl(cls, id, r, title)) : nullptr;
-}
-
-void Label(MDialog& d, UINT id, CRect r, const char* text)
-{
-    if (auto* t = Make<MText>(d, "MText", id, r, text, 1)) {
-        t->SetTextColor(0xFFADADAD);
-        t->UpdateControl(true);
-    }
 }
 
 // The home page: the model list with two attached keyboards and one listed.

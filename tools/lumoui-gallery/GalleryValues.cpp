@@ -13,14 +13,6 @@ using namespace lumo;
 namespace gallery {
 namespace {
 
-void Label(MDialog& d, UINT id, CRect r, const char* text)
-{
-    if (auto* t = dynamic_cast<MText*>(d.CreateControl("MText", id, r, text, 1))) {
-        t->SetTextColor(0xFFADADAD);
-        t->UpdateControl(true);
-    }
-}
-
 MSlider* Slider(MDialog& d, UINT id, CRect r, int enabled, int max, int value)
 {
     auto* s = dynamic_cast<MSlider*>(d.CreateControl("MSlider", id, r, "", 1, enabled));
