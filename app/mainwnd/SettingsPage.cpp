@@ -19,7 +19,6 @@ namespace {
 using lumo::CRect;
 using lumo::UINT;
 
-
 constexpr int kTextLanguage = 150;
 constexpr int kTextAutostart = 151;
 constexpr int kTextLanguageApply = 152;

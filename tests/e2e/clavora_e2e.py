@@ -560,6 +560,18 @@ class E2E:
                 app.settle(timeout=40)
         return app
 
+    def start_tool(self, program, title):
+        """Starts a developer program built beside clavora (e.g. "lumoui_gallery") on this
+        session's display; returns it once a window titled `title` shows, with the focus."""
+        self.start_display()
+        output = os.path.join(self.root, f"{program}.stderr")
+        proc = self._spawn([os.path.join(self.bin_dir, program)], stdout=open(output, "ab"),
+                           stderr=subprocess.STDOUT, cwd=self.root)
+        app = App(self, proc, output, program, self.env)
+        self.apps.append(app)
+        self.xdotool("windowfocus", "--sync", app.window_id(title, timeout=40))
+        return app
+
     def write_settings(self, values):
         folder = os.path.join(self.env["XDG_CONFIG_HOME"], DEVICE_NAME)
         os.makedirs(folder, exist_ok=True)
