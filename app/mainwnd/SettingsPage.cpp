@@ -99,7 +99,20 @@ void SettingsPage::ShowFirmwareButton(bool visible)
 
 // --- Feature entry points ---------------------------------------------------------------------
 
-lumo::LRESULT SettingsPage::OnAutostart() { return 0; }
+lumo::LRESULT SettingsPage::OnAutostart()
+{
+    // The box has toggled already. An entry that cannot be written is not reported: the box
+    // keeps the state the user chose.
+    if (m_c.autostart) {
+        Autostart autostart;
+        if (m_c.autostart->GetCheck()) {
+            autostart.Enable();
+        } else {
+            autostart.Disable();
+        }
+    }
+    return 0;
+}
 lumo::LRESULT SettingsPage::OnRestoreDefaults() { return 0; }
 lumo::LRESULT SettingsPage::OnSoftwareUpdate() { return 0; }
 lumo::LRESULT SettingsPage::OnFirmwareUpdate() { return 0; }

@@ -1,6 +1,7 @@
 #include "MainWndRig.h"
 
 #include "device/TaskCodes.h"
+#include "lumoui/CCheckButton.h"
 #include "lumoui/CDeviceCtrl.h"
 #include "lumoui/CImageButton.h"
 #include "lumoui/DListBox.h"
@@ -13,10 +14,12 @@
 #include "mainwnd/ControlIds.h"
 #include "mainwnd/PageKit.h"
 #include "mainwnd/PrivateMessages.h"
+#include "platform/Autostart.h"
 #include "platform/Settings.h"
 #include "platform/SingleInstance.h"
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 #include "startup/Language.h"
 
@@ -314,6 +317,21 @@ TEST_F(KeyboardDlgTest, SettingsTheRoutingStoresItself)
     EXPECT_TRUE(Control(ctl::kFixedDelay)->IsEnabled());
     Notify(ctl::kDelayNone, lumo::NOTIFY_CLICK);
     EXPECT_FALSE(Control(ctl::kFixedDelay)->IsEnabled());
+}
+
+TEST_F(KeyboardDlgTest, AutostartBoxWritesAndRemovesTheDesktopEntry)
+{
+    Open();
+    auto* box = dynamic_cast<lumo::CCheckButton*>(Control(ctl::kAutostart));
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->GetCheck());
+    box->SetCheck(true);
+    Notify(ctl::kAutostart, lumo::NOTIFY_CLICK);
+    EXPECT_TRUE(Autostart().IsEnabled());
+    EXPECT_TRUE(std::filesystem::exists(Autostart().GetFilePath()));
+    box->SetCheck(false);
+    Notify(ctl::kAutostart, lumo::NOTIFY_CLICK);
+    EXPECT_FALSE(std::filesystem::exists(Autostart().GetFilePath()));
 }
 
 TEST_F(KeyboardDlgTest, WebsiteButtonOpensTheConfiguredAddress)
